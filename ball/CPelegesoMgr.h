@@ -1,0 +1,16 @@
+// The ball: reset, growth by prop type, and drawing with what it carries.
+#pragma once
+
+#include <GL/glu.h>
+
+class CPelegesoMgr {
+  public:
+    void InitPelegeso();
+    void AddWeight(int TexID);
+    void DrawPelegeso();
+    void Draw2DObject(int WhichObject, float HalfWidth);
+    void Draw3DObject(int WhichObject, float HalfWidth, float HalfDepth);
+    void KillWindow();
+
+    GLUquadric* Quadric;
+};

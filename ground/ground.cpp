@@ -1,0 +1,4 @@
+#include "ground/ground.h"
+
+void LoadMapGrid(int (&)[MAP_ROWS][MAP_COLS], const char*) {}
+void DrawGround() {}

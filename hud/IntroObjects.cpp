@@ -1,0 +1,3 @@
+#include "props/CObjectsMgr.h"
+
+void CObjectsMgr::InitIntroObjects() {}

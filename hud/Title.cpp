@@ -1,0 +1,3 @@
+#include "shell/main.h"
+
+void CMain::RenderTitle() {}
