@@ -1,0 +1,4 @@
+#include "audio/CMusic.h"
+
+void CMusic::InitSound() {}
+void CMusic::PlayBGM(int, int) {}

@@ -1,0 +1,8 @@
+// Background music.
+#pragma once
+
+class CMusic {
+  public:
+    void InitSound();
+    void PlayBGM(int Channel, int Index);
+};
