@@ -12,5 +12,6 @@ class CPelegesoMgr {
     void Draw3DObject(int WhichObject, float HalfWidth, float HalfDepth);
     void KillWindow();
 
-    GLUquadric* Quadric;
+    // Null until InitPelegeso and after KillWindow.
+    GLUquadric* Quadric = nullptr;
 };

@@ -1,0 +1,3 @@
+#include "ball/pelegeso.h"
+
+structPelegeso ThePelegeso;

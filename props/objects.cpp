@@ -1,0 +1,3 @@
+#include "props/objects.h"
+
+structObjects TheObjects[MAX_OBJECTS];
