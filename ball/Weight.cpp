@@ -38,8 +38,7 @@ static_assert(WEIGHED_TYPES == 33, "types 3 to 35");
 } // namespace
 
 void CPelegesoMgr::AddWeight(int TexID) {
-    const int row = TexID - FIRST_WEIGHED_TYPE;
-    if (TexID < FIRST_WEIGHED_TYPE || row >= WEIGHED_TYPES)
+    if (TexID < FIRST_WEIGHED_TYPE || TexID >= FIRST_WEIGHED_TYPE + WEIGHED_TYPES)
         return;
-    ThePelegeso.Weight += INCREMENTS[row];
+    ThePelegeso.Weight += INCREMENTS[TexID - FIRST_WEIGHED_TYPE];
 }

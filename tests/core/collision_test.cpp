@@ -4,6 +4,7 @@
 
 #include "hud/CHud.h"
 
+#include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -156,7 +157,7 @@ TEST_F(Collision, WeightGrowsByTheTypesIncrementInSinglePrecision) {
         PelegesoMgr->AddWeight(type);
         EXPECT_EQ(ThePelegeso.Weight, 10.0f + 0.4f) << type;
     }
-    for (int type : {2, 36, -1, 0, 48, 1 << 30}) {
+    for (int type : {2, 36, -1, 0, 48, INT_MAX, INT_MIN}) {
         ThePelegeso.Weight = 10.0f;
         PelegesoMgr->AddWeight(type);
         EXPECT_EQ(ThePelegeso.Weight, 10.0f) << type;
