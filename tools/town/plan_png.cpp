@@ -30,7 +30,7 @@ constexpr Rgb LINE_RGB{236, 206, 64};
 constexpr Rgb SIDEWALK_RGB{184, 184, 178};
 constexpr Rgb VOID_RGB{24, 24, 28};
 constexpr Rgb UNKNOWN_RGB{255, 0, 255};
-constexpr Rgb ROUTE_RGB{20, 80, 255};
+constexpr Rgb ROUTE_RGB{30, 60, 230};
 constexpr Rgb START_RGB{255, 40, 40};
 // Props by the rank of their threshold: none, then each threshold in use.
 constexpr Rgb LEVEL_RGB[] = {{255, 255, 255}, {120, 230, 255}, {110, 250, 110},
@@ -169,7 +169,7 @@ void DrawProps(Canvas& c, const std::vector<PropRecord>& records,
 void DrawRoute(Canvas& c, const std::vector<BallPose>& trail) {
     float x = PixelX(0), y = PixelY(0);
     for (const BallPose& p : trail) {
-        c.Line(x, y, PixelX(p.X), PixelY(p.N), ROUTE_RGB, 0.35f);
+        c.Line(x, y, PixelX(p.X), PixelY(p.N), ROUTE_RGB, 0.5f);
         x = PixelX(p.X);
         y = PixelY(p.N);
     }

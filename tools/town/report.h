@@ -12,7 +12,8 @@ struct Findings {
     std::vector<Problem> Problems; // from the files and the run, in that order
     std::vector<Supply> Supplies;
     Outcome Run;
-    float MinWeight = 0; // a final weight below this is a problem too
+    float MinWeight = 0;  // a final weight below this is a problem too
+    bool Pickups = false; // list every pickup with its frame
 };
 
 // Prints the report; returns the number of problems, counting every record

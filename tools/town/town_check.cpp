@@ -1,13 +1,13 @@
 // town_check: proves that a town can be finished.
 //
 //   town_check [--tiles FILE] [--props FILE] [--route-out FILE | --replay FILE]
-//              [--plan FILE.png] [--min-weight W]
+//              [--plan FILE.png] [--min-weight W] [--pickups]
 //
 // Validates the tile and prop files, then plays the town with the game's own
 // movement and collision code (or replays a recorded route through it) and
 // reports what was taken, the final weight and the frame each threshold was
-// reached on. Exit value 0 when no problem was found and every record was
-// taken, 1 otherwise, 2 for a wrong command line.
+// reached on; --pickups lists every pickup with its frame. Exit value 0 when no problem was found
+// and every record was taken, 1 otherwise, 2 for a wrong command line.
 #include "tools/town/plan_png.h"
 #include "tools/town/report.h"
 
@@ -25,11 +25,16 @@ struct Options {
     std::string Replay;
     std::string Plan;
     float MinWeight = 0;
+    bool Pickups = false;
 };
 
 bool ParseOptions(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const char* flag = argv[i];
+        if (!std::strcmp(flag, "--pickups")) {
+            o.Pickups = true;
+            continue;
+        }
         if (i + 1 >= argc)
             return false;
         const char* value = argv[++i];
@@ -62,7 +67,7 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: town_check [--tiles FILE] [--props FILE] "
                              "[--route-out FILE | --replay FILE] [--plan FILE.png] "
-                             "[--min-weight W]\n");
+                             "[--min-weight W] [--pickups]\n");
         return 2;
     }
     const std::vector<TypeRule> rules = ProbeRules();
@@ -72,6 +77,7 @@ int main(int argc, char** argv) {
 
     Findings findings;
     findings.MinWeight = options.MinWeight;
+    findings.Pickups = options.Pickups;
     Append(findings.Problems, tiles.Problems);
     Append(findings.Problems, props.Problems);
     Append(findings.Problems, ValidateProps(props.Records, rules));
