@@ -7,6 +7,9 @@ constexpr int PNG_NOMIPMAP = 0;
 // (tRNS included); a file without alpha gives an opaque texture.
 constexpr int PNG_ALPHA = -2;
 
+// What the last successful load read: the image size, the file's bits per
+// channel and the bits of alpha in the texture (8, or 0 for an opaque one).
+// All zero after a failed load.
 struct pngInfo {
     unsigned int Width;
     unsigned int Height;
@@ -15,7 +18,10 @@ struct pngInfo {
 };
 
 // Loads the file into a new texture object with the given wrap mode (for s
-// and t) and filters, and returns its name; 0 when the file is missing or
-// cannot be decoded. Needs a current GL context.
+// and t) and filters, and returns its name; 0 when the file is missing, cannot
+// be decoded, is larger than the GL accepts, or the GL refuses the upload or
+// one of the parameters. The image's top row is t = 0. Other mipmap and
+// transparency modes than the two above are refused. Needs a current GL
+// context; leaves the new texture bound when it succeeds.
 unsigned int pngBind(const char* filename, int mipmap, int trans, pngInfo* info, int wrapst,
                      int minfilter, int magfilter);
