@@ -14,8 +14,9 @@ constexpr int GRID_H = static_cast<int>(TOWN_DEPTH);
 
 enum : uint8_t { FREE, NEAR, BLOCKED };
 
-// Cells whose centre lies this close to a heavy prop are never stepped into:
-// from anywhere in such a cell's neighbours the ball stays clear of contact.
+// Cells whose centre lies this close to a heavy prop are never stepped into;
+// anywhere in any other cell (which reaches 0.5 from its centre on each axis)
+// the ball stays clear of contact, with a little to spare.
 constexpr float BLOCKED_REACH = CONTACT_MARGIN + 0.7f;
 // Cells this close cost more, so that paths keep a little away from walls.
 constexpr float NEAR_REACH = CONTACT_MARGIN + 3;

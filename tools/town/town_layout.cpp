@@ -136,7 +136,7 @@ void SouthPark(TownPlan& t) {
     t.Sprite(SMALL_SIGN, 60, 47, 3, 4);
     // Bushes on the lawns either side of the path.
     for (float x = 35; x <= 155; x += 20)
-        for (float n : {60.0f, 110.0f}) {
+        for (float n : {60.0f, 100.0f}) {
             Bush(t, AXIS - x, n);
             Bush(t, AXIS + x, n);
         }
