@@ -21,17 +21,17 @@ chmod 755 "$tmp" # apt reads the local package as its own unprivileged user
 installed=
 cleanup() {
     stop_x
-    [ -n "$installed" ] && apt-get purge -y -qq pelegeso >/dev/null
+    [ -n "$installed" ] && timeout 300 apt-get purge -y -qq pelegeso >/dev/null
     rm -rf "$tmp"
 }
 trap cleanup EXIT
 
-(cd "$build" && cpack -G DEB -B "$tmp") >"$tmp/cpack.log" 2>&1 ||
+(cd "$build" && timeout 600 cpack -G DEB -B "$tmp") >"$tmp/cpack.log" 2>&1 ||
     { cat "$tmp/cpack.log"; fail "cpack failed"; }
 debs=("$tmp"/pelegeso_*.deb)
 [ -f "${debs[0]}" ] || fail "cpack made no pelegeso .deb"
 installed=1
-apt-get install -y -qq "${debs[0]}" >"$tmp/apt.log" 2>&1 ||
+timeout 600 apt-get install -y -qq "${debs[0]}" >"$tmp/apt.log" 2>&1 ||
     { cat "$tmp/apt.log"; fail "apt-get could not install ${debs[0]}"; }
 
 entry=/usr/share/applications/pelegeso.desktop
@@ -52,7 +52,7 @@ GAME_PID=
 [ "$EXIT_CODE" = 0 ] || fail "exit value $EXIT_CODE"
 cd /
 
-apt-get purge -y -qq pelegeso >/dev/null || fail "apt-get could not remove the package"
+timeout 300 apt-get purge -y -qq pelegeso >/dev/null || fail "apt-get could not remove the package"
 installed=
 [ ! -e /usr/bin/pelegeso ] && [ ! -e /usr/share/pelegeso ] || fail "removing the package left its files"
 echo "package installed with apt-get, started from its menu command, closed with 0, removed: ok"

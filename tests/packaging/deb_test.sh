@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree and checks what it holds and what it needs:
 # the installed layout under /usr, nothing from outside the game's own folders, and the
-# libraries and the font it depends on.
+# libraries and the font it depends on. cpack first brings the build tree up to date.
 set -u
 build=$1
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
@@ -18,10 +18,10 @@ deb=${debs[0]}
 
 [ "$(dpkg-deb -f "$deb" Package)" = pelegeso ] || fail "wrong package name"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "wrong section"
-depends=$(dpkg-deb -f "$deb" Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g')
+declared=$(dpkg-deb -f "$deb" Depends | tr ",|" "\n\n" | sed "s/(.*)//; s/ //g")
 for pkg in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libpng16-16 zlib1g libfreetype6 libfontconfig1 \
     libgl1 libglu1-mesa fonts-urw-base35; do
-    grep -qxF "$pkg" <<<"$depends" || fail "Depends lacks $pkg: $(dpkg-deb -f "$deb" Depends)"
+    grep -qxF "$pkg" <<<"$declared" || fail "Depends lacks $pkg: $(dpkg-deb -f "$deb" Depends)"
 done
 
 contents=$(dpkg-deb -c "$deb")
@@ -36,4 +36,19 @@ done
 dpkg-deb -x "$deb" "$tmp/root"
 check_layout "$tmp/root/usr"
 diff -r "$source_dir/Data" "$tmp/root/usr/share/pelegeso/Data" >/dev/null || fail "Data is not packed whole"
+# Every library package the packed program needs is declared (one of each set of
+# alternatives); sanitizer run-times of checking builds aside.
+if command -v dpkg-shlibdeps >/dev/null; then
+    mkdir -p "$tmp/shlibs/debian" && : >"$tmp/shlibs/debian/control"
+    needed=$(cd "$tmp/shlibs" && dpkg-shlibdeps -O "$tmp/root/usr/lib/pelegeso/pelegeso" 2>"$tmp/shlibs.log") ||
+        { cat "$tmp/shlibs.log"; fail "dpkg-shlibdeps failed"; }
+    for choice in $(sed "s/^shlibs:Depends=//; s/([^)]*)//g; s/ //g; s/,/ /g" <<<"$needed"); do
+        grep -qE "^lib(a|ub|l|t)san" <<<"$choice" && continue
+        ok=
+        for alternative in ${choice//|/ }; do
+            grep -qxF "$alternative" <<<"$declared" && ok=1
+        done
+        [ -n "$ok" ] || fail "Depends lacks $choice, which the program links"
+    done
+fi
 echo "package contents and dependencies: ok"
