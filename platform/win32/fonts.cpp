@@ -10,7 +10,9 @@
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,13 +41,11 @@ const char* const kLookAlikes[] = {"Z003", "URW Chancery L", "TeX Gyre Chorus"};
 
 constexpr int kDefaultCellHeight = 16;
 
-// glBitmap draws one bit a pixel: a pixel is set where the glyph covers at
-// least this much of it (of 255). Below half, so the thin hairlines of a
-// calligraphic face stay unbroken.
-constexpr int kCoverageThreshold = 100;
-
-// Synthetic bold widens each stroke by this fraction of the em.
+// Synthetic bold widens each stroke by this fraction of the em, and not at
+// all when that is under half a pixel (26.6 units): a 1-bit glyph would only
+// smudge.
 constexpr int kEmboldenDivisor = 28;
+constexpr FT_Pos kEmboldenMinimum = 32;
 
 // One FreeType face with its own library, released together.
 class Face {
@@ -92,11 +92,15 @@ bool FromPattern(FcPattern* font, Candidate* out) {
         return false;
     int index = 0;
     int weight = FC_WEIGHT_REGULAR;
+    FcBool embolden = FcFalse;
     FcPatternGetInteger(font, FC_INDEX, 0, &index);
     FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
+    // Fontconfig's synthetic-bold rule marks a light face matched for bold
+    // with the bold weight and "embolden": that face is not bold itself.
+    FcPatternGetBool(font, FC_EMBOLDEN, 0, &embolden);
     out->file = reinterpret_cast<const char*>(file);
     out->index = index;
-    out->bold = weight >= FC_WEIGHT_DEMIBOLD;
+    out->bold = weight >= FC_WEIGHT_DEMIBOLD && !embolden;
     return true;
 }
 
@@ -176,19 +180,23 @@ long CellUnits(FT_Face face) {
 }
 
 // One glyph as glBitmap takes it: rows from the bottom up, one bit a pixel,
-// the leftmost pixel in the most significant bit.
+// the leftmost pixel in the most significant bit. A blank glyph (a space, or
+// a character the face lacks) is one unset pixel: Mesa's display lists lose
+// the advance of a bitmap with no pixels at all.
 struct GlyphBitmap {
-    int width = 0;
-    int height = 0;
+    int width = 1;
+    int height = 1;
     float xorig = 0.0f;
     float yorig = 0.0f;
     float advance = 0.0f;
-    std::vector<GLubyte> bits;
+    std::vector<GLubyte> bits = std::vector<GLubyte>(1, 0);
 };
 
 void RenderGlyph(FT_Face face, FT_ULong code, FT_Pos embolden, GlyphBitmap* glyph) {
     *glyph = GlyphBitmap();
-    if (FT_Load_Char(face, code, FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_LIGHT) != 0)
+    // glBitmap draws one bit a pixel, so the glyph is hinted and rendered for
+    // a 1-bit target: cleaner strokes than cutting antialiased coverage.
+    if (FT_Load_Char(face, code, FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_MONO) != 0)
         return;
     FT_GlyphSlot slot = face->glyph;
     FT_Pos advance = slot->advance.x;
@@ -197,22 +205,19 @@ void RenderGlyph(FT_Face face, FT_ULong code, FT_Pos embolden, GlyphBitmap* glyp
         advance += embolden;
     }
     glyph->advance = static_cast<float>(advance) / 64.0f;
-    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0 || slot->bitmap.width == 0 ||
+        slot->bitmap.rows == 0 || slot->bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
         return;
     const FT_Bitmap& source = slot->bitmap;
     glyph->width = static_cast<int>(source.width);
     glyph->height = static_cast<int>(source.rows);
     glyph->xorig = static_cast<float>(-slot->bitmap_left);
     glyph->yorig = static_cast<float>(glyph->height - slot->bitmap_top);
-    const int rowBytes = (glyph->width + 7) / 8;
-    glyph->bits.assign(static_cast<size_t>(rowBytes) * glyph->height, 0);
-    for (int row = 0; row < glyph->height; ++row) {
-        const unsigned char* coverage = source.buffer + row * source.pitch;
-        GLubyte* bits = &glyph->bits[static_cast<size_t>(glyph->height - 1 - row) * rowBytes];
-        for (int x = 0; x < glyph->width; ++x) {
-            if (coverage[x] >= kCoverageThreshold)
-                bits[x / 8] |= static_cast<GLubyte>(0x80 >> (x % 8));
-        }
+    const size_t rowBytes = (source.width + 7) / 8;
+    glyph->bits.resize(rowBytes * source.rows);
+    for (unsigned int row = 0; row < source.rows; ++row) {
+        std::memcpy(&glyph->bits[(source.rows - 1 - row) * rowBytes],
+                    source.buffer + static_cast<ptrdiff_t>(row) * source.pitch, rowBytes);
     }
 }
 
@@ -269,7 +274,8 @@ BOOL wglUseFontBitmapsA(HDC dc, DWORD first, DWORD count, DWORD listBase) {
         FT_Set_Char_Size(face.get(), 0, font->emSize, 72, 72) != 0 ||
         FT_Select_Charmap(face.get(), FT_ENCODING_UNICODE) != 0)
         return FALSE;
-    const FT_Pos embolden = font->embolden ? font->emSize / kEmboldenDivisor : 0;
+    const FT_Pos strength = font->emSize / kEmboldenDivisor;
+    const FT_Pos embolden = font->embolden && strength >= kEmboldenMinimum ? strength : 0;
 
     // The glyph bits are unpacked when each list is compiled: tight rows.
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
@@ -284,7 +290,7 @@ BOOL wglUseFontBitmapsA(HDC dc, DWORD first, DWORD count, DWORD listBase) {
         RenderGlyph(face.get(), first + i, embolden, &glyph);
         glNewList(listBase + i, GL_COMPILE);
         glBitmap(glyph.width, glyph.height, glyph.xorig, glyph.yorig, glyph.advance, 0.0f,
-                 glyph.bits.empty() ? nullptr : glyph.bits.data());
+                 glyph.bits.data());
         glEndList();
     }
     glPopClientAttrib();

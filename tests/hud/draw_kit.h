@@ -1,0 +1,46 @@
+// Helpers for the HUD's render tests: a pixel projection, solid textures,
+// the raster position and counting pixels of a grabbed frame.
+#pragma once
+
+#include "tests/kit/kit.h"
+
+#include <GL/gl.h>
+#include <functional>
+#include <vector>
+
+namespace hudtest {
+
+// Clears the frame to `r, g, b` and sets a projection of window pixels, y
+// down from the top as kit::Pixel counts, with nothing enabled.
+void PixelSpace(float r = 0.0f, float g = 0.0f, float b = 0.0f);
+
+// A 1 x 1 texture of one colour, for telling pictures apart by their pixels.
+GLuint SolidTexture(unsigned char r, unsigned char g, unsigned char b);
+
+// The current raster position in window pixels, y up from the bottom.
+struct Raster {
+    float x, y;
+    bool valid;
+};
+Raster RasterPosition();
+
+// The back buffer, read once, in window pixels with y down from the top.
+class Frame {
+  public:
+    static Frame Grab();
+    kit::Rgb At(int x, int y) const;
+    // Pixels in [x0, x1) x [y0, y1) for which `test` holds.
+    int Count(int x0, int y0, int x1, int y1, const std::function<bool(kit::Rgb)>& test) const;
+
+  private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<unsigned char> rgb_;
+};
+
+bool Same(kit::Rgb a, kit::Rgb b, int tolerance = 2);
+// The HUD's x and y (133 x 100 over the 640 x 480 window) in pixels.
+int HudX(float x);
+int HudY(float y);
+
+} // namespace hudtest
