@@ -14,7 +14,7 @@ using core::HEAVY;
 using core::LIGHT;
 using core::Place;
 
-class Collision : public ::testing::Test {
+class CoreCollision : public ::testing::Test {
   protected:
     void SetUp() override { core::ResetWorld(); }
 };
@@ -27,12 +27,12 @@ struct ContactCase {
     bool touched;
 };
 
-class ContactBounds : public ::testing::TestWithParam<ContactCase> {
+class CoreContactBounds : public ::testing::TestWithParam<ContactCase> {
   protected:
     void SetUp() override { core::ResetWorld(); }
 };
 
-TEST_P(ContactBounds, IncludeTheMarginEdgeAndNothingBeyond) {
+TEST_P(CoreContactBounds, IncludeTheMarginEdgeAndNothingBeyond) {
     const ContactCase& k = GetParam();
     Place(0, LIGHT, k.x, k.z, k.depth, k.width);
     TheCamera.PosX = k.camX;
@@ -44,7 +44,7 @@ TEST_P(ContactBounds, IncludeTheMarginEdgeAndNothingBeyond) {
 const float JUST_OVER = 1.5001f;
 
 INSTANTIATE_TEST_SUITE_P(
-    AllShapes, ContactBounds,
+    AllShapes, CoreContactBounds,
     ::testing::Values(
         // flat along x, 10 wide: rx in [-11.5, 1.5], rz in [-1.5, 1.5]
         ContactCase{"flat x, rx = -W - 1.5", -11.5f, 0, 0, 10, 0, 0, true},
@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         ContactCase{"flat x, infinite width", -1000, 0, 0, INFINITY, 0, 0, true},
         ContactCase{"flat x, nan anchor", NAN, 0, 0, 4, 0, 0, false}));
 
-TEST_F(Collision, APropOutOfTheTownIsNeitherTestedNorTakenAgain) {
+TEST_F(CoreCollision, APropOutOfTheTownIsNeitherTestedNorTakenAgain) {
     Place(0, LIGHT, 0, 0, 0, 1);
     TheObjects[0].InWorld = 0;
     ObjectsMgr->CheckCollision();
@@ -92,7 +92,7 @@ TEST_F(Collision, APropOutOfTheTownIsNeitherTestedNorTakenAgain) {
     EXPECT_EQ(Hud->LastItem, -1);
 }
 
-TEST_F(Collision, PickupStoresWhereAndHowThePropSticks) {
+TEST_F(CoreCollision, PickupStoresWhereAndHowThePropSticks) {
     struct {
         const char* what;
         float x, z, depth, width;
@@ -125,7 +125,7 @@ TEST_F(Collision, PickupStoresWhereAndHowThePropSticks) {
     }
 }
 
-TEST_F(Collision, SizeGatesFollowTheThresholdTable) {
+TEST_F(CoreCollision, SizeGatesFollowTheThresholdTable) {
     struct {
         std::vector<int> types;
         float threshold;
@@ -149,7 +149,7 @@ TEST_F(Collision, SizeGatesFollowTheThresholdTable) {
         EXPECT_TRUE(ObjectsMgr->isBigEnough(type)) << type;
 }
 
-TEST_F(Collision, WeightGrowsByTheTypesIncrementInSinglePrecision) {
+TEST_F(CoreCollision, WeightGrowsByTheTypesIncrementInSinglePrecision) {
     PelegesoMgr->AddWeight(3);
     EXPECT_EQ(ThePelegeso.Weight, 26.6f);
     for (int type : {16, 25}) {
@@ -177,7 +177,7 @@ TEST_F(Collision, WeightGrowsByTheTypesIncrementInSinglePrecision) {
     EXPECT_NEAR(ThePelegeso.Weight, total, 1e-3);
 }
 
-TEST_F(Collision, TwoTakeablePropsAreTakenLowerSlotFirstWithTheWeightGrowing) {
+TEST_F(CoreCollision, TwoTakeablePropsAreTakenLowerSlotFirstWithTheWeightGrowing) {
     ThePelegeso.Weight = 108.0f;
     Place(3, LIGHT, -1, -2.5f, 0, 2); // +2.1 makes 110.1
     Place(5, 15, -1, -2.5f, 0, 2);    // needs 110
@@ -189,7 +189,7 @@ TEST_F(Collision, TwoTakeablePropsAreTakenLowerSlotFirstWithTheWeightGrowing) {
     EXPECT_EQ(TheCamera.PosZ, 1.0f);
 }
 
-TEST_F(Collision, TakeableThenTooHeavyTakesTheFirstAndUndoesTheStep) {
+TEST_F(CoreCollision, TakeableThenTooHeavyTakesTheFirstAndUndoesTheStep) {
     Place(2, LIGHT, -1, -2.5f, 0, 2);
     Place(4, HEAVY, -1, -2.5f, 0, 2);
     CameraMgr->MoveDirection(DIR_FORWARD);
@@ -202,7 +202,7 @@ TEST_F(Collision, TakeableThenTooHeavyTakesTheFirstAndUndoesTheStep) {
     EXPECT_EQ(ThePelegeso.Angle, 0.0f);
 }
 
-TEST_F(Collision, TooHeavyFirstTestsTheRestFromTheRestoredPosition) {
+TEST_F(CoreCollision, TooHeavyFirstTestsTheRestFromTheRestoredPosition) {
     // The ball steps from world z 0 to z -1; slot 6 is within reach only of
     // the step's end, slot 7 only of the restored start, which the pass that
     // the bounce runs reaches first.
@@ -220,7 +220,7 @@ TEST_F(Collision, TooHeavyFirstTestsTheRestFromTheRestoredPosition) {
     EXPECT_EQ(ThePelegeso.Weight, 1.2f);
 }
 
-TEST_F(Collision, EveryStepIsPushedBackByItsOppositeCode) {
+TEST_F(CoreCollision, EveryStepIsPushedBackByItsOppositeCode) {
     const int reverse[] = {0, 2, 1, 5, 8, 3, 7, 6, 4};
     for (int code = 1; code <= 8; ++code) {
         core::ResetWorld();
@@ -243,7 +243,7 @@ TEST_F(Collision, EveryStepIsPushedBackByItsOppositeCode) {
     }
 }
 
-TEST_F(Collision, ASidewaysBounceCorrectsTheRollAndWrapsItToZero) {
+TEST_F(CoreCollision, ASidewaysBounceCorrectsTheRollAndWrapsItToZero) {
     struct {
         int code;
         float before, after;
@@ -265,7 +265,7 @@ TEST_F(Collision, ASidewaysBounceCorrectsTheRollAndWrapsItToZero) {
     }
 }
 
-TEST_F(Collision, ANormalBounceEndsWhereTheReverseStepLands) {
+TEST_F(CoreCollision, ANormalBounceEndsWhereTheReverseStepLands) {
     // At heading 0 the sideways pair leaves a rounding error in z: the ball
     // rests where the reverse step's own arithmetic puts it.
     TheCamera.PosZ = 0.3f;
@@ -283,7 +283,7 @@ TEST_F(Collision, ANormalBounceEndsWhereTheReverseStepLands) {
 
 // Without an end, these exchanges would call the two opposite steps in turn
 // until the stack overflows.
-TEST_F(Collision, ASidewaysReturnThatRoundsOntoThePropRestsWhereTheStepBegan) {
+TEST_F(CoreCollision, ASidewaysReturnThatRoundsOntoThePropRestsWhereTheStepBegan) {
     TheCamera.RotX = 270.0f;
     Place(0, HEAVY, 1.5000001f, -1, 0, 4);
     CameraMgr->MoveDirection(DIR_RIGHT);
@@ -303,7 +303,7 @@ TEST_F(Collision, ASidewaysReturnThatRoundsOntoThePropRestsWhereTheStepBegan) {
     EXPECT_EQ(ThePelegeso.Direction, DIR_FORWARD);
 }
 
-TEST_F(Collision, AHeavyPropWithinReachOfTheStartLetsTheBallLeave) {
+TEST_F(CoreCollision, AHeavyPropWithinReachOfTheStartLetsTheBallLeave) {
     Place(0, HEAVY, -5, 0, 0, 10); // a wall through the ball's start
     ThePelegeso.Angle = 0.0f;
     CameraMgr->MoveDirection(DIR_FORWARD);
@@ -318,7 +318,7 @@ TEST_F(Collision, AHeavyPropWithinReachOfTheStartLetsTheBallLeave) {
     EXPECT_EQ(ThePelegeso.Direction, DIR_FORWARD);
 }
 
-TEST_F(Collision, ABounceOntoAPropAtTheStartRestsThereAndTheBallCanStillMove) {
+TEST_F(CoreCollision, ABounceOntoAPropAtTheStartRestsThereAndTheBallCanStillMove) {
     Place(0, HEAVY, -5, 0, 0, 10);     // through the start
     Place(1, HEAVY, -5, -2.5f, 0, 10); // reached by the first forward step only
     Place(2, LIGHT, 2.5f, 0, 0, 1);    // reached from the start by the restored pass
@@ -332,7 +332,7 @@ TEST_F(Collision, ABounceOntoAPropAtTheStartRestsThereAndTheBallCanStillMove) {
     EXPECT_EQ(TheObjects[2].InWorld, 0); // the step's own pass still takes props
 }
 
-TEST_F(Collision, ABounceOutsideAnyStepStillEnds) {
+TEST_F(CoreCollision, ABounceOutsideAnyStepStillEnds) {
     // A pass run on its own, with a heavy prop around the ball and the last
     // code a step: the reverse step's pass meets the prop again and stops.
     Place(0, HEAVY, -5, 0, 0, 10);

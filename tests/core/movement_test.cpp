@@ -16,7 +16,7 @@ float SinDeg(float degrees) {
     return static_cast<float>(std::sin(static_cast<double>(degrees * K)));
 }
 
-class Movement : public ::testing::Test {
+class CoreMovement : public ::testing::Test {
   protected:
     void SetUp() override { core::ResetWorld(); }
 };
@@ -28,12 +28,12 @@ struct StepCase {
     bool forward;
 };
 
-class StepCodes : public ::testing::TestWithParam<StepCase> {
+class CoreStepCodes : public ::testing::TestWithParam<StepCase> {
   protected:
     void SetUp() override { core::ResetWorld(); }
 };
 
-TEST_P(StepCodes, MoveOneUnitRollSevenAndSetTheAxisOfTheStepAngle) {
+TEST_P(CoreStepCodes, MoveOneUnitRollSevenAndSetTheAxisOfTheStepAngle) {
     const StepCase& k = GetParam();
     TheCamera.RotX = 30.0f;
     TheCamera.PosX = 2.0f;
@@ -53,13 +53,13 @@ TEST_P(StepCodes, MoveOneUnitRollSevenAndSetTheAxisOfTheStepAngle) {
     EXPECT_EQ(TheCamera.RotX, 30.0f);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllEight, StepCodes,
+INSTANTIATE_TEST_SUITE_P(AllEight, CoreStepCodes,
                          ::testing::Values(StepCase{1, 0, true}, StepCase{2, 0, false},
                                            StepCase{3, -90, true}, StepCase{4, -45, true},
                                            StepCase{5, 90, true}, StepCase{6, 45, true},
                                            StepCase{7, 45, false}, StepCase{8, -45, false}));
 
-TEST_F(Movement, OppositeCodesReturnTheBallNearlyToWhereItWas) {
+TEST_F(CoreMovement, OppositeCodesReturnTheBallNearlyToWhereItWas) {
     const int pairs[][2] = {{1, 2}, {3, 5}, {4, 8}, {6, 7}};
     for (const auto& pair : pairs) {
         for (int first = 0; first < 2; ++first) {
@@ -74,7 +74,7 @@ TEST_F(Movement, OppositeCodesReturnTheBallNearlyToWhereItWas) {
     }
 }
 
-TEST_F(Movement, RollWrapsIntoZeroTo360) {
+TEST_F(CoreMovement, RollWrapsIntoZeroTo360) {
     struct {
         int code;
         float before, after;
@@ -86,7 +86,7 @@ TEST_F(Movement, RollWrapsIntoZeroTo360) {
     }
 }
 
-TEST_F(Movement, HeadingWrapsAndTurnsSetTheAxisOfTheNewHeading) {
+TEST_F(CoreMovement, HeadingWrapsAndTurnsSetTheAxisOfTheNewHeading) {
     struct {
         int code;
         float before, after;
@@ -104,7 +104,7 @@ TEST_F(Movement, HeadingWrapsAndTurnsSetTheAxisOfTheNewHeading) {
     }
 }
 
-TEST_F(Movement, ZoomStopsAtItsLimits) {
+TEST_F(CoreMovement, ZoomStopsAtItsLimits) {
     struct {
         int code;
         float before, after;
@@ -117,7 +117,7 @@ TEST_F(Movement, ZoomStopsAtItsLimits) {
     }
 }
 
-TEST_F(Movement, CodesOutsideTheTableOnlyRecordTheirCode) {
+TEST_F(CoreMovement, CodesOutsideTheTableOnlyRecordTheirCode) {
     for (int code : {0, 9, 15, 19, 24, 100, -1, -20}) {
         ThePelegeso = {0.5f, 0.25f, 33.0f, 12.0f, 1};
         TheCamera.PosX = 4.0f;
@@ -132,7 +132,7 @@ TEST_F(Movement, CodesOutsideTheTableOnlyRecordTheirCode) {
     }
 }
 
-TEST_F(Movement, RightAtHeadingZeroMovesTheBallToWorldXPlusOne) {
+TEST_F(CoreMovement, RightAtHeadingZeroMovesTheBallToWorldXPlusOne) {
     CameraMgr->MoveDirection(DIR_RIGHT);
     EXPECT_EQ(TheCamera.PosX, -1.0f);
     EXPECT_NEAR(TheCamera.PosZ, 0.0f, 1e-6f);
@@ -140,7 +140,7 @@ TEST_F(Movement, RightAtHeadingZeroMovesTheBallToWorldXPlusOne) {
     EXPECT_EQ(ThePelegeso.AxisZ, 1.0f);
 }
 
-TEST_F(Movement, InitCameraResetsTheRecordOnly) {
+TEST_F(CoreMovement, InitCameraResetsTheRecordOnly) {
     TheCamera = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     ThePelegeso = {1, 2, 3, 4, 5};
     CameraMgr->InitCamera();
@@ -150,7 +150,7 @@ TEST_F(Movement, InitCameraResetsTheRecordOnly) {
     EXPECT_EQ(ThePelegeso.Direction, 5);
 }
 
-TEST_F(Movement, TownBoundsAreStrict) {
+TEST_F(CoreMovement, TownBoundsAreStrict) {
     struct {
         float posX, posZ, heading;
         int code;

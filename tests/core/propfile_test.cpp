@@ -56,12 +56,12 @@ void ExpectSlot(const Slot& want, const char* what) {
     EXPECT_EQ(got.Height, want.Height);
 }
 
-class PropFile : public ::testing::TestWithParam<FileCase> {
+class CorePropFile : public ::testing::TestWithParam<FileCase> {
   protected:
     void SetUp() override { core::ResetWorld(); }
 };
 
-TEST_P(PropFile, FillsTheSlotsItsRecordsName) {
+TEST_P(CorePropFile, FillsTheSlotsItsRecordsName) {
     const FileCase& k = GetParam();
     ReadPropFile(k.content);
     std::vector<bool> expected(MAX_OBJECTS, false);
@@ -76,7 +76,7 @@ TEST_P(PropFile, FillsTheSlotsItsRecordsName) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, PropFile,
+    Cases, CorePropFile,
     ::testing::Values(
         FileCase{"one record", "0 5 1 0 -20 0 10 8\n", {{0, 5, 1, 0, -20, 0, 10, 8}}},
         FileCase{"first index 1", "1 5 1 0 -20 0 10 8\n", {}},
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "0 -3 1 2 3 -4 -5 -6",
                  {{0, -3, 1, 2, 3, -4, -5, -6}}}));
 
-TEST(PropFileValues, NonFiniteValuesAreStoredAsRead) {
+TEST(CorePropFileValues, NonFiniteValuesAreStoredAsRead) {
     core::ResetWorld();
     ReadPropFile("0 5 nan inf -inf 0 NAN 1\n");
     const structObjects& prop = TheObjects[0];
@@ -111,7 +111,7 @@ TEST(PropFileValues, NonFiniteValuesAreStoredAsRead) {
     EXPECT_EQ(prop.Height, 1.0f);
 }
 
-TEST(PropFileValues, RecordsPastTheLastSlotAreIgnored) {
+TEST(CorePropFileValues, RecordsPastTheLastSlotAreIgnored) {
     core::ResetWorld();
     std::string content;
     for (int i = 0; i < MAX_OBJECTS + 5; ++i)
@@ -125,7 +125,7 @@ TEST(PropFileValues, RecordsPastTheLastSlotAreIgnored) {
     }
 }
 
-TEST(PropFileValues, SlotsBeyondTheFileAndTheStickFieldsKeepWhatTheyHeld) {
+TEST(CorePropFileValues, SlotsBeyondTheFileAndTheStickFieldsKeepWhatTheyHeld) {
     core::ResetWorld();
     TheObjects[0].StickX = 1.0f;
     TheObjects[0].StickZ = 2.0f;
@@ -146,7 +146,7 @@ TEST(PropFileValues, SlotsBeyondTheFileAndTheStickFieldsKeepWhatTheyHeld) {
     EXPECT_EQ(TheObjects[5].TexID, 40);
 }
 
-TEST(PropFileValues, AMissingFileShowsTheBoxAndLeavesTheTable) {
+TEST(CorePropFileValues, AMissingFileShowsTheBoxAndLeavesTheTable) {
     core::ResetWorld();
     core::Place(3, 40, 1, 2, 5, 5);
     std::vector<kit::Box> boxes;
@@ -172,7 +172,7 @@ TEST(PropFileValues, AMissingFileShowsTheBoxAndLeavesTheTable) {
         }
 }
 
-TEST(SetObject, FillsOneSlotInTheFileOrderOfArguments) {
+TEST(CoreSetObject, FillsOneSlotInTheFileOrderOfArguments) {
     core::ResetWorld();
     TheObjects[7].StickX = 11.0f;
     TheObjects[7].StickAngle = -12.0f;
@@ -184,7 +184,7 @@ TEST(SetObject, FillsOneSlotInTheFileOrderOfArguments) {
     EXPECT_EQ(TheObjects[8].InWorld, 0);
 }
 
-TEST(SetObject, OutsideTheTableChangesNothing) {
+TEST(CoreSetObject, OutsideTheTableChangesNothing) {
     core::ResetWorld();
     core::Place(0, 5, 1, 1, 1, 1);
     core::Place(MAX_OBJECTS - 1, 6, 1, 1, 1, 1);
