@@ -85,6 +85,10 @@ void ResetGame(const std::vector<PropRecord>& records) {
     PelegesoMgr->InitPelegeso();
 }
 
+void ReleaseGame() {
+    PelegesoMgr->KillWindow();
+}
+
 bool StepInTown(int code) {
     return CameraMgr->StepInTown(code);
 }

@@ -29,6 +29,8 @@ std::string Describe(const PropRecord& r, const std::vector<TypeRule>& rules);
 // The state play begins in: camera and ball reset, the table holding exactly
 // these records.
 void ResetGame(const std::vector<PropRecord>& records);
+// Frees what the reset obtained (the ball's quadric), as the game does at exit.
+void ReleaseGame();
 
 bool StepInTown(int code);
 void Issue(int code);

@@ -59,7 +59,7 @@ int PrintReport(std::FILE* out, const Findings& f, const std::vector<PropRecord>
         ++problems;
     }
     if (problems)
-        std::fprintf(out, "result: %d problems\n", problems);
+        std::fprintf(out, "result: %d problem%s\n", problems, problems == 1 ? "" : "s");
     else
         std::fprintf(out, "result: no problem found, every record taken\n");
     return problems;

@@ -31,4 +31,4 @@ Outcome ReplayRoute(const std::vector<PropRecord>& records, const std::vector<fl
 
 bool WriteRoute(const std::string& path, const Route& route);
 // Reads one frame per line; codes a player cannot issue are reported.
-bool ReadRoute(const std::string& path, Route& route, std::vector<Problem>& problems);
+void ReadRoute(const std::string& path, Route& route, std::vector<Problem>& problems);
