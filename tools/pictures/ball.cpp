@@ -104,10 +104,12 @@ Rgba earthAt(double lon, double fromPole) {
     }
     double dry = fbm3(p.x * 2.5 + 9, p.y * 2.5, p.z * 2.5, 3, 403);
     double hills = fbm3(p.x * 6, p.y * 6, p.z * 6, 3, 404);
-    Rgba col = std::abs(lat) < 12 ? hex(0x2F8A3A) : hex(0x4FA04A);
-    if (std::abs(std::abs(lat) - 24) < 10 && dry > 0.42)
+    // Climate belts by latitude, with ragged borders.
+    double belt = std::abs(lat) + (fbm3(p.x * 5, p.y * 5, p.z * 5, 3, 405) - 0.5) * 22;
+    Rgba col = belt < 12 ? hex(0x2F8A3A) : hex(0x4FA04A);
+    if (std::abs(belt - 25) < 9 && dry > 0.4)
         col = hex(0xD8B873);
-    if (std::abs(lat) > 55)
+    if (belt > 56)
         col = hex(0x6E9A5C);
     if (hills > 0.66)
         col = mix(col, hex(0x8A7656), 0.6f);
@@ -117,7 +119,14 @@ Rgba earthAt(double lon, double fromPole) {
 Rgba vorluxAt(double lon, double fromPole) {
     static const Rgba gores[] = {pal::red,    pal::yellow, pal::blue, pal::green,
                                  pal::orange, pal::purple, pal::teal, pal::magenta};
-    static const std::vector<Vec> dots = spreadPoints(18);
+    static const std::vector<Vec> dots = [] {
+        // Dots stay clear of the polar caps (25 degrees) by more than their own size.
+        std::vector<Vec> kept;
+        for (const Vec& p : spreadPoints(26))
+            if (std::abs(p.z) < std::cos(36 * kDeg))
+                kept.push_back(p);
+        return kept;
+    }();
     Vec p = onSphere(lon, fromPole);
     double fromTop = fromPole, fromBottom = 180.0 - fromPole;
     double cap = std::min(fromTop, fromBottom);

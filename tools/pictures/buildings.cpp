@@ -61,25 +61,25 @@ void paintBuildingFront2(Canvas& c) {
 void paintBuildingSide(Canvas& c) {
     WindowLook look;
     look.curtains = hex(0xF6D55C);
-    drawSideWall(c, redBrick(), look, 2, 4, false);
+    drawSideWall(c, redBrick(), look, 2, 4);
 }
 
 void paintBuildingSide2(Canvas& c) {
     WindowLook look;
     look.shutters = hex(0x2E9E5B);
-    drawSideWall(c, creamStucco(), look, 2, 3, false);
+    drawSideWall(c, creamStucco(), look, 2, 3);
 }
 
 void paintBuildingSide3(Canvas& c) {
     WindowLook look;
     look.frame = hex(0xE8ECF0);
     look.curtains = hex(0xB8324A);
-    drawSideWall(c, greyStone(), look, 3, 4, false);
+    drawSideWall(c, greyStone(), look, 3, 4);
 }
 
 void paintBuildingSide4(Canvas& c) {
     WindowLook look;
     look.shutters = hex(0x3A7BD5);
     look.rows = 3;
-    drawSideWall(c, ochrePlaster(), look, 2, 4, true);
+    drawSideWall(c, ochrePlaster(), look, 2, 3, hex(0x2E7542));
 }

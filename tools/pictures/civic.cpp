@@ -104,10 +104,11 @@ void paintPoliceFront(Canvas& c) {
 void paintHospitalFront(Canvas& c) {
     drawHospitalBands(c);
     WindowLook look = hospitalWindow();
-    drawWindowRow(c, 0.5, 35.5, 3.0, 7.2, 7, 3.0, look);
-    drawWindowRow(c, 0.5, 11.5, 10.0, 13.8, 2, 3.0, look);
-    drawWindowRow(c, 24.5, 35.5, 10.0, 13.8, 2, 3.0, look);
-    drawSignBoard(c, {12.0, 9.8, 24.0, 13.6}, pal::white, hex(0x4F8FD6), {Face::Sans, 2.0, 0.06},
+    drawWindowRow(c, 0.5, 14.0, 3.0, 7.2, 3, 3.0, look);
+    drawWindowRow(c, 22.0, 35.5, 3.0, 7.2, 3, 3.0, look);
+    drawWindowRow(c, 0.5, 6.5, 10.0, 13.8, 1, 3.0, look);
+    drawWindowRow(c, 29.5, 35.5, 10.0, 13.8, 1, 3.0, look);
+    drawSignBoard(c, {7.4, 9.6, 28.6, 13.9}, pal::white, hex(0x4F8FD6), {Face::Sans, 3.0, 0.08},
                   "HOSPITAL", pal::red);
     Shape disc = circle(18.0, 5.2, 2.6);
     drawShadow(c, disc, 0.25, 0.3);

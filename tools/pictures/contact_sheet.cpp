@@ -48,7 +48,11 @@ const std::vector<std::vector<const char*>>& patch() {
     static const std::vector<std::vector<const char*>> rows = {
         {"Grass", "Path", "Flowers", "Sidewalk", "road", "roadMiddle", "road", "Sidewalk"},
         {"Grass", "PathTR", "PathHor", "Sidewalk", "road", "roadMiddle", "road", "Sidewalk"},
-        {"Flowers", "Grass", "Grass", "Sidewalk", "roadMiddle2", "road", "roadMiddle2", "Sidewalk"},
+        {"Flowers", "Grass", "Grass", "Sidewalk", "road", "road", "road", "Sidewalk"},
+        {"road", "road", "road", "road", "road", "road", "road", "road"},
+        {"roadMiddle2", "roadMiddle2", "roadMiddle2", "roadMiddle2", "road", "road", "road",
+         "roadMiddle2"},
+        {"road", "road", "road", "road", "road", "road", "road", "road"},
     };
     return rows;
 }

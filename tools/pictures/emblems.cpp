@@ -4,6 +4,7 @@
 #include "palette.h"
 
 #include <cmath>
+#include <vector>
 
 void drawPizza(Canvas& c, double cx, double cy, double r) {
     Shape crust = circle(cx, cy, r);
@@ -92,9 +93,13 @@ void drawBadge(Canvas& c, double cx, double cy, double r) {
 void drawCritter(Canvas& c, double x, double y, double cell, Rgba colour) {
     static const char* rows[] = {"  X     X  ", "   X   X   ", "  XXXXXXX  ", " XX XXX XX ",
                                  "XXXXXXXXXXX", "X XXXXXXX X", "X X     X X", "   XX XX   "};
+    std::vector<Shape> cells;
     for (int r = 0; r < 8; ++r)
         for (int k = 0; rows[r][k]; ++k)
             if (rows[r][k] == 'X')
-                c.fill(rect(x + k * cell, y + r * cell, x + (k + 1) * cell, y + (r + 1) * cell),
-                       colour);
+                cells.push_back(
+                    rect(x + k * cell, y + r * cell, x + (k + 1) * cell, y + (r + 1) * cell));
+    Shape critter = unite(cells);
+    c.fill(critter.grown(cell * 0.5), Rgba{colour.r, colour.g, colour.b, 0.25f});
+    c.fill(critter, colour);
 }

@@ -23,8 +23,8 @@ Paint brickWall(Rgba brick, Rgba mortar, uint32_t seed) {
 
 Paint stuccoWall(Rgba base, uint32_t seed) {
     return [=](double x, double y) {
-        double n = tileFbm(x * 0.5, y * 0.5, 64, 3, seed);
-        return n > 0.6 ? shade(base, 0.96f) : n < 0.38 ? shade(base, 1.03f) : base;
+        double n = tileFbm(x * 1.5, y * 1.5, 64, 2, seed);
+        return n > 0.64 ? shade(base, 0.975f) : base;
     };
 }
 
@@ -125,10 +125,14 @@ void drawWindow(Canvas& c, Box g, const WindowLook& look) {
     }
     if (look.flowers.a > 0) {
         Shape box = rect(g.x0 - 0.3, g.y1 + 0.2, g.x1 + 0.3, g.y1 + 1.1, 0.1);
-        for (double x = g.x0 + 0.1; x < g.x1 + 0.1; x += 0.45) {
-            bool alt = int((x - g.x0) / 0.45) % 2;
-            c.fill(circle(x, g.y1 + 0.2, 0.38), pal::darkGreen);
-            c.fill(circle(x + 0.05, g.y1 + 0.05, 0.2), alt ? look.flowers : pal::white);
+        for (double x = g.x0 + 0.2; x < g.x1; x += 0.7)
+            c.fill(circle(x, g.y1 + 0.15, 0.5), pal::darkGreen);
+        int k = 0;
+        for (double x = g.x0 + 0.2; x < g.x1; x += 0.7, ++k) {
+            Rgba petal = k % 2 ? look.flowers : pal::white;
+            c.fill(circle(x + 0.05, g.y1 - 0.05, 0.32), shade(petal, 0.75f));
+            c.fill(circle(x, g.y1 - 0.1, 0.28), petal);
+            c.fill(circle(x, g.y1 - 0.1, 0.1), pal::yellow);
         }
         drawShadow(c, box, 0.2, 0.25);
         c.fill(box.grown(0.06), pal::ink);

@@ -134,7 +134,7 @@ void paintAsphalt(Canvas& c) {
 
 // One dash per tile, centred, so dashes keep an even rhythm from tile to tile.
 void drawCentreDash(Canvas& c, bool alongY) {
-    constexpr double kHalfWidth = 0.22, kStart = 2.5, kEnd = 7.5;
+    constexpr double kHalfWidth = 0.28, kStart = 2.5, kEnd = 7.5;
     Shape dash = alongY ? rect(5 - kHalfWidth, kStart, 5 + kHalfWidth, kEnd, 0.08)
                         : rect(kStart, 5 - kHalfWidth, kEnd, 5 + kHalfWidth, 0.08);
     c.fill(dash, hex(0xF7E6A1));
@@ -216,8 +216,8 @@ void paintSidewalk(Canvas& c) {
             return shade(base, 1.08f);
         if (lx > kSlab - 0.3 || ly > kSlab - 0.3)
             return shade(base, 0.9f);
-        double n = tileFbm(x * 1.5, y * 1.5, 15, 2, 81);
-        return n > 0.62 ? shade(base, 0.95f) : base;
+        double n = tileFbm(x * 2.0, y * 2.0, 20, 2, 81);
+        return n > 0.66 ? shade(base, 0.97f) : base;
     });
     Scatter s(91);
     for (int i = 0; i < 50; ++i) {

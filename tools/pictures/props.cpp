@@ -41,8 +41,9 @@ Shape drawFoliage(Canvas& c, const std::vector<Blob>& blobs, Rgba base, uint32_t
         double r = b.r * 0.12;
         if (all.distance(x, y) > -r * 1.5)
             continue;
-        Rgba col = s.next() < 0.5 ? shade(base, 0.8f) : shade(base, 1.3f);
-        c.fill(ellipse(x, y, r, r * 0.6), col);
+        // A leaf: a small dark crescent under a lit edge.
+        c.fill(ellipse(x, y + r * 0.35, r, r * 0.55), shade(base, 0.82f));
+        c.fill(ellipse(x, y, r, r * 0.55), shade(base, 1.12f));
     }
     return all;
 }
@@ -122,16 +123,16 @@ void paintTree(Canvas& c) {
     for (double y : {9.0, 10.6, 12.0})
         c.fill(ellipse(3.35, y, 0.1, 0.4), pal::darkBrown);
     Shape crown = drawFoliage(c,
-                              {{3.5, 3.6, 2.5},
-                               {1.6, 4.8, 1.5},
-                               {5.4, 4.8, 1.5},
-                               {2.3, 2.4, 1.6},
-                               {4.7, 2.3, 1.6},
-                               {3.5, 1.6, 1.4},
+                              {{3.5, 3.7, 2.5},
+                               {1.75, 4.8, 1.4},
+                               {5.25, 4.8, 1.4},
+                               {2.3, 2.5, 1.55},
+                               {4.7, 2.4, 1.55},
+                               {3.5, 1.65, 1.4},
                                {2.6, 6.2, 1.3},
                                {4.4, 6.2, 1.3}},
                               pal::green, 306);
-    c.fill(intersect(rect(3.1, 7.0, 4.0, 8.2), subtract(rect(0, 0, 7, 13), crown)),
+    c.fill(intersect(intersect(trunk, rect(0, 0, 7, 8.4)), subtract(rect(0, 0, 7, 13), crown)),
            hex(0x1B1420, 0.3f));
     const double apples[][2] = {{2.0, 3.6}, {4.9, 3.3}, {3.2, 5.4},
                                 {5.6, 5.6}, {1.5, 5.7}, {3.9, 2.2}};

@@ -94,7 +94,7 @@ Paint burgerWall() {
         if (y > 18.5)
             return (int(std::floor(x / 1.0)) + int(std::floor(y / 1.0))) % 2 == 0 ? pal::white
                                                                                   : pal::red;
-        return tileFbm(x * 0.5, y * 0.5, 64, 2, 202) > 0.6 ? hex(0xFFC93C) : hex(0xFFD24A);
+        return tileFbm(x * 1.5, y * 1.5, 64, 2, 202) > 0.64 ? hex(0xFFCC40) : hex(0xFFD24A);
     };
 }
 
@@ -178,12 +178,12 @@ void paintPizzaFront(Canvas& c) {
     drawPizza(c, 30.8, 11.3, 1.9);
     WindowLook ground;
     ground.arch = true;
-    ground.columns = 3;
+    ground.columns = 2;
     ground.rows = 1;
     ground.frame = hex(0x2E7542);
     ground.curtains = pal::red;
-    drawWindow(c, {2.8, 15.2, 11.6, 21.8}, ground);
-    drawWindow(c, {24.4, 15.2, 33.2, 21.8}, ground);
+    for (double x : {2.2, 8.0, 23.6, 29.4})
+        drawWindow(c, {x, 16.2, x + 4.4, 21.8}, ground);
     c.fill(rect(2.4, 13.9, 33.6, 14.4), pal::green);
     c.fill(rect(2.4, 14.4, 33.6, 14.7), pal::white);
     c.fill(rect(2.4, 14.7, 33.6, 15.0), pal::red);
@@ -287,13 +287,13 @@ void paintBurgerSide(Canvas& c) {
     look.rows = 1;
     look.sill = pal::white;
     drawWindowRow(c, 1.0, 24.0, 10.6, 16.8, 2, 7.0, look);
-    drawBurger(c, 30.0, 6.0, 6.0);
-    drawText(c, {Face::Gothic, 2.2}, "YUM!", {25.8, 10.4, 34.2, 12.8}, pal::red, pal::white, 0.15);
-    Shape hatch = rect(26.0, 13.6, 34.0, 17.2, 0.2);
+    drawBurger(c, 30.0, 5.4, 6.0);
+    Shape hatch = rect(26.0, 13.8, 34.0, 17.2, 0.2);
     c.fill(hatch.grown(0.5), pal::ink);
     c.fill(hatch.grown(0.45), pal::white);
-    drawGlass(c, hatch, {26.0, 13.6, 34.0, 17.2});
-    drawText(c, {Face::Sans, 0.9}, "ORDER HERE", {26.2, 12.2, 33.8, 13.0}, pal::ink);
+    drawGlass(c, hatch, {26.0, 13.8, 34.0, 17.2});
+    drawSignBoard(c, {25.6, 10.4, 34.4, 12.6}, pal::white, pal::red, {Face::Sans, 1.2},
+                  "ORDER HERE", pal::red);
     c.fill(rect(0, 18.2, 36, 18.5), pal::ink);
     drawBurger(c, 6.0, 4.6, 4.0);
     drawText(c, {Face::Gothic, 1.8}, "SINCE 1962", {11.0, 3.6, 23.0, 5.6}, pal::red, pal::white,

@@ -50,7 +50,7 @@ void paintBigSign(Canvas& c) {
         Shape leg = rect(x - 0.2, 4.5, x + 0.2, 7.0);
         c.fill(leg.grown(0.06), pal::ink);
         c.fill(leg, hex(0x6F7780));
-        c.fill(line({x - 0.2, 5.2}, {x + 1.2, 6.4}, 0.12), hex(0x6F7780));
+        c.fill(line({x, 6.3}, {x + (x < 7 ? 1.3 : -1.3), 5.0}, 0.14), hex(0x6F7780));
     }
     Box in = drawBoard(c, {0.3, 0.3, 13.7, 5.1}, pal::cream, pal::darkRed, 0.22);
     c.fill(rect(in.x0 - 0.1, in.y0 + 3.1, in.x1 + 0.1, in.y1 + 0.1), pal::green);

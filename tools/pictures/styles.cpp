@@ -25,23 +25,25 @@ void drawWallBase(Canvas& c, const WallStyle& style) {
 }
 
 void drawSideWall(Canvas& c, const WallStyle& style, const WindowLook& look, int rows, int columns,
-                  bool door) {
+                  Rgba doorColour) {
     drawWallBase(c, style);
-    drawBand(c, 11.4, 11.9, style.trim);
-    double rowTop[] = {3.2, 13.8};
-    double rowH = 6.0;
+    bool door = doorColour.a > 0;
+    // Window rows from the top; the last row is the ground floor, which gives room to a door.
+    double tops[3] = {3.2, 13.8, 0}, height = 6.0;
     if (rows == 3) {
-        rowTop[0] = 2.8;
-        rowTop[1] = 9.8;
-        rowH = 4.6;
+        tops[0] = 2.8;
+        tops[1] = 9.8;
+        tops[2] = 16.2;
+        height = 4.6;
     }
-    double x1 = door ? 25.0 : 33.0;
-    for (int r = 0; r < 2; ++r)
-        drawWindowRow(c, 1.5, x1, rowTop[r], rowTop[r] + rowH, door ? columns - 1 : columns, 3.4,
-                      look);
-    if (rows == 3)
-        drawWindowRow(c, 1.5, x1, 16.2, 20.8, door ? columns - 1 : columns, 3.4, look);
+    drawBand(c, rows == 3 ? 8.5 : 11.4, rows == 3 ? 8.9 : 11.9, style.trim);
+    for (int r = 0; r < rows; ++r) {
+        bool ground = r == rows - 1;
+        double x1 = door && ground ? 25.0 : 33.0;
+        int count = door && ground ? columns - 1 : columns;
+        drawWindowRow(c, 1.5, x1, tops[r], tops[r] + height, count, 3.4, look);
+    }
     if (door)
-        drawDoor(c, {27.5, 15.2, 31.5, 23.2}, shade(look.frame, 0.8f), style.trim, false, false);
+        drawDoor(c, {27.5, 15.2, 31.5, 23.2}, doorColour, style.trim, false, false);
     drawDrainpipe(c, 34.6, hex(0x6F7780));
 }

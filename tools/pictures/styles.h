@@ -22,6 +22,7 @@ WallStyle ochrePlaster();
 
 // Wall, cornice and plinth of a style over the whole canvas.
 void drawWallBase(Canvas& c, const WallStyle& style);
-// A plain side wall of a style: rows of windows, a drainpipe, optionally a side door.
+// A plain side wall of a style: rows of windows, a drainpipe and, when the door colour is not
+// clear, a side door.
 void drawSideWall(Canvas& c, const WallStyle& style, const WindowLook& look, int rows, int columns,
-                  bool door);
+                  Rgba doorColour = {});
