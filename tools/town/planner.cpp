@@ -56,9 +56,16 @@ float Wrap(float degrees) {
 
 } // namespace
 
-Planner::Planner(const std::vector<PropRecord>& records, const std::vector<float>& thresholds)
+Planner::Planner(const std::vector<PropRecord>& records, const std::vector<TypeRule>& rules,
+                 const std::vector<float>& thresholds)
     : Records(records), Thresholds(thresholds), Zone(GRID_W * GRID_H), Goal(GRID_W * GRID_H),
-      Dist(GRID_W * GRID_H), From(GRID_W * GRID_H) {}
+      Dist(GRID_W * GRID_H), From(GRID_W * GRID_H) {
+    if (thresholds.empty() || thresholds.back() <= 0)
+        return;
+    for (const PropRecord& r : records)
+        if (RuleOf(rules, r.TexID).Threshold == thresholds.back())
+            SavedForLast.insert(r.Index);
+}
 
 Planner::Point Planner::Centre(int cell) const {
     return {cell % GRID_W - TOWN_HALF_WIDTH + 0.5f, cell / GRID_W + 0.5f};
@@ -95,11 +102,15 @@ int Planner::Level() const {
 void Planner::Rebuild() {
     std::fill(Zone.begin(), Zone.end(), FREE);
     std::fill(Goal.begin(), Goal.end(), -1);
+    const bool lighterLeft = std::any_of(Records.begin(), Records.end(), [&](const PropRecord& r) {
+        return Standing(r.Index) && !SavedForLast.count(r.Index) && !Skipped.count(r.Index);
+    });
     for (const PropRecord& r : Records) {
         if (!Standing(r.Index))
             continue;
         const Footprint f = FootprintOf(r);
-        if (!Takeable(r.TexID)) {
+        const bool held = lighterLeft && SavedForLast.count(r.Index);
+        if (held || !Takeable(r.TexID)) {
             ForCells(f.Grown(NEAR_REACH),
                      [&](int c) { Zone[c] = std::max<uint8_t>(Zone[c], NEAR); });
             ForCells(f.Grown(BLOCKED_REACH), [&](int c) { Zone[c] = BLOCKED; });

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "tools/town/footprint.h"
+#include "tools/town/game_link.h"
 #include "tools/town/town_files.h"
 
 #include <cstdint>
@@ -14,8 +15,11 @@
 
 class Planner {
   public:
-    // Thresholds: those of the records' types, ascending.
-    Planner(const std::vector<PropRecord>& records, const std::vector<float>& thresholds);
+    // Thresholds: those of the records' types, ascending. The records of the
+    // highest threshold (the hospital) are saved for last: while anything
+    // lighter still stands, the planner steers round them as round heavy ones.
+    Planner(const std::vector<PropRecord>& records, const std::vector<TypeRule>& rules,
+            const std::vector<float>& thresholds);
 
     // Fills the codes to issue on the next frame (there may be none); false
     // once nothing standing can be reached any more.
@@ -45,4 +49,5 @@ class Planner {
     int Budget = 0; // frames left for reaching the target
     int PlannedLevel = -1;
     std::set<int> Skipped; // targets given up on at this level
+    std::set<int> SavedForLast;
 };

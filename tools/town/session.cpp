@@ -79,10 +79,10 @@ class Session {
 
 } // namespace
 
-Outcome PlayTown(const std::vector<PropRecord>& records, const std::vector<float>& thresholds,
-                 Route& route) {
+Outcome PlayTown(const std::vector<PropRecord>& records, const std::vector<TypeRule>& rules,
+                 const std::vector<float>& thresholds, Route& route) {
     Session session(records, thresholds);
-    Planner planner(records, thresholds);
+    Planner planner(records, rules, thresholds);
     route.clear();
     std::vector<int> codes;
     while (planner.NextFrame(codes)) {

@@ -23,8 +23,8 @@ struct Outcome {
 
 // Lets the planner find a route through the town and returns it with what it
 // achieved.
-Outcome PlayTown(const std::vector<PropRecord>& records, const std::vector<float>& thresholds,
-                 Route& route);
+Outcome PlayTown(const std::vector<PropRecord>& records, const std::vector<TypeRule>& rules,
+                 const std::vector<float>& thresholds, Route& route);
 // Issues a recorded route and reports what it achieves.
 Outcome ReplayRoute(const std::vector<PropRecord>& records, const std::vector<float>& thresholds,
                     const Route& route);

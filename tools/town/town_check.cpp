@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
         ReadRoute(options.Replay, route, findings.Problems);
         findings.Run = ReplayRoute(props.Records, thresholds, route);
     } else {
-        findings.Run = PlayTown(props.Records, thresholds, route);
+        findings.Run = PlayTown(props.Records, rules, thresholds, route);
         if (!options.RouteOut.empty() && !WriteRoute(options.RouteOut, route))
             findings.Problems.push_back({-1, "cannot write the route to " + options.RouteOut});
     }
