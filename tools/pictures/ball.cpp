@@ -92,9 +92,7 @@ double landness(Vec p) {
     return best + (n - 0.5) * 0.9;
 }
 
-Rgba earthAt(double lon, double fromPole) {
-    double lat = 90.0 - fromPole;
-    Vec p = fromLonLat(lon - 180.0, lat);
+Rgba groundAt(Vec p, double lat) {
     double land = landness(p);
     if (std::abs(lat) > 72 + 6 * (fbm3(p.x * 4, p.y * 4, p.z * 4, 3, 402) - 0.5))
         return mix(hex(0xE9F2F7), pal::white, 0.5f);
@@ -114,6 +112,15 @@ Rgba earthAt(double lon, double fromPole) {
     if (hills > 0.66)
         col = mix(col, hex(0x8A7656), 0.6f);
     return col;
+}
+
+Rgba earthAt(double lon, double fromPole) {
+    double lat = 90.0 - fromPole;
+    Vec p = fromLonLat(lon - 180.0, lat);
+    // Wisps of cloud, stretched along the parallels as the winds blow.
+    double cloud = fbm3(p.x * 3, p.y * 3, p.z * 9, 4, 406);
+    float cover = float(std::clamp((cloud - 0.6) * 5.0, 0.0, 0.7));
+    return mix(groundAt(p, lat), pal::white, cover);
 }
 
 Rgba vorluxAt(double lon, double fromPole) {

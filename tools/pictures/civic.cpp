@@ -34,7 +34,7 @@ Paint hospitalWall() {
 void drawHospitalBands(Canvas& c) {
     c.fillAll(hospitalWall());
     c.fill(rect(0, 0, 36, 1.3), hex(0x4F8FD6));
-    c.fill(rect(0, 1.3, 36, 1.6), hex(0x1B1420, 0.2f));
+    c.fill(rect(0, 1.3, 36, 1.6), pal::shadow(0.2f));
     drawBand(c, 8.6, 9.0, hex(0x8CC3EE));
     drawBand(c, 14.6, 15.0, hex(0x8CC3EE));
     drawPlinth(c, 23.2, hex(0x7A8794));

@@ -45,22 +45,6 @@ Paint stoneWall(Rgba base, Rgba joint, uint32_t seed) {
     };
 }
 
-Paint sidingWall(Rgba base, double boardHeight) {
-    return [=](double, double y) {
-        double ly = std::fmod(y, boardHeight);
-        if (ly > boardHeight - 0.12)
-            return shade(base, 0.72f);
-        return ly < 0.18 ? shade(base, 1.06f) : base;
-    };
-}
-
-Paint tiledWall(Rgba a, Rgba b, double size) {
-    return [=](double x, double y) {
-        int i = int(std::floor(x / size)) + int(std::floor(y / size));
-        return (i % 2 == 0) ? a : b;
-    };
-}
-
 void drawGlass(Canvas& c, const Shape& pane, Box box) {
     c.fill(pane, [box](double x, double y) {
         double t = std::clamp((y - box.y0) / std::max(0.01, box.y1 - box.y0), 0.0, 1.0);
@@ -76,7 +60,7 @@ void drawGlass(Canvas& c, const Shape& pane, Box box) {
 }
 
 void drawShadow(Canvas& c, const Shape& s, double dx, double dy, float alpha) {
-    c.fill(s.moved(dx, dy), hex(0x1B1420, alpha));
+    c.fill(s.moved(dx, dy), pal::shadow(alpha));
 }
 
 static Shape paneShape(Box g, bool arch) {
@@ -107,7 +91,7 @@ void drawWindow(Canvas& c, Box g, const WindowLook& look) {
     c.fill(frame.grown(0.06), pal::ink);
     c.fill(frame, look.frame);
     drawGlass(c, pane, g);
-    c.fill(subtract(pane, pane.moved(0.22, 0.22)), hex(0x1B1420, 0.25f));
+    c.fill(subtract(pane, pane.moved(0.22, 0.22)), pal::shadow(0.25f));
     if (look.curtains.a > 0) {
         double h = (g.y1 - g.y0) * 0.7;
         c.fill(intersect(pane, polygon({{g.x0, g.y0}, {g.x0 + w * 0.32, g.y0}, {g.x0, g.y0 + h}})),
@@ -187,7 +171,7 @@ void drawDoor(Canvas& c, Box b, Rgba colour, Rgba frame, bool glassPanel, bool t
     } else {
         drawLeaf(c, b, colour, glassPanel, true);
     }
-    c.fill(rect(b.x0, b.y0, b.x1, b.y0 + 0.3), hex(0x1B1420, 0.3f));
+    c.fill(rect(b.x0, b.y0, b.x1, b.y0 + 0.3), pal::shadow(0.3f));
     Shape step = rect(b.x0 - 1.0, c.unitsHigh() - 0.55, b.x1 + 1.0, c.unitsHigh());
     c.fill(step.grown(0.05), pal::ink);
     c.fill(step, hex(0xBDB7AE));
@@ -200,7 +184,7 @@ void drawAwning(Canvas& c, double x0, double x1, double y0, double y1, Rgba a, R
     double width = x1 - x0 + 2 * kFlare;
     double stripe = width / stripes;
     double left = x0 - kFlare;
-    c.fill(rect(x0 - kFlare, y1, x1 + kFlare, y1 + 1.0), hex(0x1B1420, 0.25f));
+    c.fill(rect(x0 - kFlare, y1, x1 + kFlare, y1 + 1.0), pal::shadow(0.25f));
     double r = stripe / 2;
     std::vector<Shape> scallops;
     for (int i = 0; i < stripes; ++i)
@@ -214,7 +198,7 @@ void drawAwning(Canvas& c, double x0, double x1, double y0, double y1, Rgba a, R
         double t = std::clamp((y - y0) / (y1 - y0), 0.0, 1.0);
         return shade(col, float(1.06 - 0.16 * t));
     });
-    c.fill(rect(x0, y0, x1, y0 + 0.25), hex(0x1B1420, 0.25f));
+    c.fill(rect(x0, y0, x1, y0 + 0.25), pal::shadow(0.25f));
 }
 
 void drawSignBoard(Canvas& c, Box b, Rgba board, Rgba border, const TextStyle& style,
@@ -238,7 +222,7 @@ void drawCornice(Canvas& c, double y1, Rgba colour) {
         drawShadow(c, bracket, 0.1, 0.15);
         c.fill(bracket, shade(colour, 0.9f));
     }
-    c.fill(rect(0, y1, c.unitsWide(), y1 + 0.3), hex(0x1B1420, 0.2f));
+    c.fill(rect(0, y1, c.unitsWide(), y1 + 0.3), pal::shadow(0.2f));
 }
 
 void drawPlinth(Canvas& c, double y0, Rgba colour) {
@@ -249,7 +233,7 @@ void drawPlinth(Canvas& c, double y0, Rgba colour) {
 void drawBand(Canvas& c, double y0, double y1, Rgba colour) {
     c.fill(rect(0, y0, c.unitsWide(), y1), colour);
     c.fill(rect(0, y0, c.unitsWide(), y0 + 0.15), shade(colour, 1.12f));
-    c.fill(rect(0, y1, c.unitsWide(), y1 + 0.3), hex(0x1B1420, 0.22f));
+    c.fill(rect(0, y1, c.unitsWide(), y1 + 0.3), pal::shadow(0.22f));
 }
 
 void drawDrainpipe(Canvas& c, double x, Rgba colour) {

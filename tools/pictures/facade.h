@@ -12,8 +12,6 @@
 Paint brickWall(Rgba brick, Rgba mortar, uint32_t seed);
 Paint stuccoWall(Rgba base, uint32_t seed);
 Paint stoneWall(Rgba base, Rgba joint, uint32_t seed);
-Paint sidingWall(Rgba base, double boardHeight);
-Paint tiledWall(Rgba a, Rgba b, double size);
 
 struct WindowLook {
     Rgba frame{1, 1, 1, 1};

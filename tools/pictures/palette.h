@@ -17,7 +17,6 @@ constexpr Rgba green = hex(0x4DAA57);
 constexpr Rgba darkGreen = hex(0x2E7542);
 constexpr Rgba leaf = hex(0x5DBB4C);
 constexpr Rgba teal = hex(0x2BB3A8);
-constexpr Rgba sky = hex(0x8FD3F4);
 constexpr Rgba blue = hex(0x3A7BD5);
 constexpr Rgba navy = hex(0x27406E);
 constexpr Rgba purple = hex(0x7B4FB8);
@@ -25,10 +24,11 @@ constexpr Rgba pink = hex(0xF48FB1);
 constexpr Rgba magenta = hex(0xE0457B);
 constexpr Rgba brown = hex(0x8A5A36);
 constexpr Rgba darkBrown = hex(0x5C3A24);
-constexpr Rgba tan = hex(0xD9B98A);
 constexpr Rgba grey = hex(0x9AA0A6);
-constexpr Rgba darkGrey = hex(0x4A4F57);
 constexpr Rgba glassTop = hex(0xBFE8FA);
 constexpr Rgba glassBottom = hex(0x5E9FD0);
-constexpr Rgba shadow = hex(0x1B1420, 0.28f);
+// Cast shadows and shading: a dark violet tint at the given strength.
+constexpr Rgba shadow(float alpha) {
+    return hex(0x1B1420, alpha);
+}
 } // namespace pal

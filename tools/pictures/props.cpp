@@ -133,7 +133,7 @@ void paintTree(Canvas& c) {
                                {4.4, 6.2, 1.3}},
                               pal::green, 306);
     c.fill(intersect(intersect(trunk, rect(0, 0, 7, 8.4)), subtract(rect(0, 0, 7, 13), crown)),
-           hex(0x1B1420, 0.3f));
+           pal::shadow(0.3f));
     const double apples[][2] = {{2.0, 3.6}, {4.9, 3.3}, {3.2, 5.4},
                                 {5.6, 5.6}, {1.5, 5.7}, {3.9, 2.2}};
     for (auto& a : apples) {
@@ -211,7 +211,7 @@ void paintFence4(Canvas& c) {
         c.fill(unite(pillar, cap).grown(0.06), pal::ink);
         c.fill(pillar, brickWall(hex(0xB5523D), hex(0xE2D3BE), 313));
         c.fill(cap, hex(0xE8E1D3));
-        c.fill(rect(x0 + 0.7, 0.65, x0 + 0.95, 3.0), hex(0x1B1420, 0.25f));
+        c.fill(rect(x0 + 0.7, 0.65, x0 + 0.95, 3.0), pal::shadow(0.25f));
     }
     c.fill(rect(0, 2.85, 10, 3.0), hex(0x8F8A83));
 }

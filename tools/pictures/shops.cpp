@@ -16,13 +16,13 @@ Box drawShopWindow(Canvas& c, Box g, Rgba frame) {
     c.fill(outer.grown(0.06), pal::ink);
     c.fill(outer, frame);
     drawGlass(c, rect(g.x0, g.y0, g.x1, g.y1), g);
-    c.fill(rect(g.x0, g.y0, g.x1, g.y0 + 0.3), hex(0x1B1420, 0.25f));
+    c.fill(rect(g.x0, g.y0, g.x1, g.y0 + 0.3), pal::shadow(0.25f));
     return g;
 }
 
 void drawShelf(Canvas& c, double x0, double x1, double y) {
     c.fill(rect(x0, y, x1, y + 0.35), hex(0x8A5A36));
-    c.fill(rect(x0, y + 0.35, x1, y + 0.55), hex(0x1B1420, 0.25f));
+    c.fill(rect(x0, y + 0.35, x1, y + 0.55), pal::shadow(0.25f));
 }
 
 void drawHangingSign(Canvas& c, double cx, double y, const char* text, Rgba board, Rgba ink) {
@@ -209,7 +209,7 @@ void paintGameFront(Canvas& c) {
     drawCritter(c, 1.0, 3.2, 0.26, hex(0x6CF0E0));
     drawCritter(c, 32.2, 3.2, 0.26, hex(0x9CFF6A));
     c.fill(rect(0, 10.6, 36, 11.0), hex(0x34E6E0));
-    c.fill(rect(0, 11.0, 36, 11.2), hex(0x1B1420, 0.3f));
+    c.fill(rect(0, 11.0, 36, 11.2), pal::shadow(0.3f));
     for (Box g : {Box{2.0, 12.6, 13.0, 22.0}, Box{23.0, 12.6, 34.0, 22.0}}) {
         Shape outer = rect(g.x0 - 0.5, g.y0 - 0.5, g.x1 + 0.5, g.y1 + 0.5);
         c.fill(outer.grown(0.06), pal::ink);

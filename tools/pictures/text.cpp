@@ -17,8 +17,6 @@ const char* faceFile(Face face) {
     switch (face) {
     case Face::Sans:
         return "NimbusSans-Bold.otf";
-    case Face::SansNarrow:
-        return "NimbusSansNarrow-Bold.otf";
     case Face::Bookman:
         return "URWBookman-Demi.otf";
     case Face::Gothic:

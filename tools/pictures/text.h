@@ -7,7 +7,7 @@
 
 #include <string>
 
-enum class Face { Sans, SansNarrow, Bookman, Gothic, Chancery, Serif, SerifItalic };
+enum class Face { Sans, Bookman, Gothic, Chancery, Serif, SerifItalic };
 
 struct TextStyle {
     Face face = Face::Sans;

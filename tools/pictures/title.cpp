@@ -40,7 +40,7 @@ void paintLetter(Canvas& c, char letter) {
     Mask m = textInBox(c, style, text, box);
     double kx = c.pixelsPerUnitX(), ky = c.pixelsPerUnitY();
     c.fillMask(m.dilated(0.3 * kx, 0.3 * ky).shifted(int(0.3 * kx), int(0.35 * ky)),
-               hex(0x1B1420, 0.45f));
+               pal::shadow(0.45f));
     c.fillMask(m.dilated(0.28 * kx, 0.28 * ky), pal::ink);
     c.fillMask(m, pal::white);
 }
