@@ -78,6 +78,14 @@ std::vector<ImageFile> CatalogueImages() {
     return images;
 }
 
+std::vector<ImageFile> MapTileImages() {
+    std::vector<ImageFile> tiles;
+    for (const ImageFile& image : CatalogueImages())
+        if (image.path.rfind("Map/", 0) == 0)
+            tiles.push_back(image);
+    return tiles;
+}
+
 bool WriteImages(const std::string& root, const std::vector<ImageFile>& images) {
     const std::string base = root + "/Data/Images/";
     mkdir((root + "/Data").c_str(), 0755);

@@ -13,5 +13,8 @@ struct ImageFile {
 // Every image the catalogue loads, each a one-colour picture of its own colour.
 std::vector<ImageFile> CatalogueImages();
 
+// The nine ground tile images, in tile order 0..8.
+std::vector<ImageFile> MapTileImages();
+
 // Writes the images below root/Data/Images; false when a file cannot be written.
 bool WriteImages(const std::string& root, const std::vector<ImageFile>& images);
