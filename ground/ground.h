@@ -3,8 +3,12 @@
 
 #include "shell/main.h"
 
-// Fills the grid from the tile file at path; entries the file does not give stay 0.
+// Clears the grid, then reads one "%i" value per entry in row order from the
+// tile file at path. Entries the file does not give, and every entry after a
+// value that cannot be read, stay 0; a missing file leaves all of them 0.
 void LoadMapGrid(int (&grid)[MAP_ROWS][MAP_COLS], const char* path);
 
-// Draws the visible tiles of Main.MapGrid in world coordinates.
+// Draws columns 27..99 of every row of Main.MapGrid as 10-unit tiles at
+// y = -2 in world coordinates, one texture bind and one quad per tile; tile
+// numbers without a texture are drawn untextured. Leaves texturing disabled.
 void DrawGround();

@@ -22,6 +22,7 @@ struct pngInfo {
 // be decoded, is larger than the GL accepts, or the GL refuses the upload or
 // one of the parameters. The image's top row is t = 0. Other mipmap and
 // transparency modes than the two above are refused. Needs a current GL
-// context; leaves the new texture bound when it succeeds.
+// context; leaves the new texture bound when it succeeds. Tests can make one
+// call fail with seam::FailNextCall("pngBind").
 unsigned int pngBind(const char* filename, int mipmap, int trans, pngInfo* info, int wrapst,
                      int minfilter, int magfilter);
