@@ -1,6 +1,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/fmod/fmod.h"
 #include "platform/fmod/internal.h"
@@ -19,6 +20,13 @@ int musicVolume = 255;
 bool IsMusicChannel(int channel) {
     return channel == FSOUND_FREE || channel == kMusicChannel;
 }
+
+// Every stream opened, kept until the process ends as the sound library keeps
+// its own: never closed, and never freed under the mixer thread at exit.
+std::vector<FSOUND_STREAM*>& OpenStreams() {
+    static auto* streams = new std::vector<FSOUND_STREAM*>;
+    return *streams;
+}
 } // namespace
 
 FSOUND_STREAM* FSOUND_Stream_Open(const char* name, unsigned int mode, int offset, int length) {
@@ -28,7 +36,8 @@ FSOUND_STREAM* FSOUND_Stream_Open(const char* name, unsigned int mode, int offse
     Mix_Music* music = Mix_LoadMUS(name);
     if (!music)
         return nullptr;
-    return new FSOUND_STREAM{music, mode};
+    OpenStreams().push_back(new FSOUND_STREAM{music, mode});
+    return OpenStreams().back();
 }
 
 int FSOUND_Stream_Play(int, FSOUND_STREAM* stream) {

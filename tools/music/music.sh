@@ -7,6 +7,7 @@
 set -eu
 
 generator=$1
+command -v lame >/dev/null || { echo "music: lame is not installed (apt-get install lame)" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
