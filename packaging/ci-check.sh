@@ -38,7 +38,7 @@ entry=/usr/share/applications/pelegeso.desktop
 command=$(sed -n 's/^Exec=//p' "$entry")
 [ "$(command -v "$command")" = /usr/bin/pelegeso ] || fail "the menu entry's command '$command' is not /usr/bin/pelegeso"
 start_x 1024x768 || exit 1
-cd "$tmp"
+cd "$tmp" || exit 1
 SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} "$command" </dev/null & GAME_PID=$!
 box=$(wait_window "Start FullScreen?") || fail "no start question"
 xdotool key --window "$box" Escape 2>/dev/null

@@ -23,7 +23,7 @@ check_desktop_entry "$prefix/share/applications/pelegeso.desktop"
 
 mkdir "$tmp/elsewhere"
 ln -s "$prefix/bin/pelegeso" "$tmp/elsewhere/game-link"
-cd "$tmp/elsewhere"
+cd "$tmp/elsewhere" || exit 1
 start_x 1024x768 || exit 1
 SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} ./game-link </dev/null & GAME_PID=$!
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Checks of an installed tree, shared by the install test and the package check.
 
 # check_layout PREFIX: the launcher, the program, the data, the menu entry, icons and docs.
@@ -15,13 +16,11 @@ check_layout() {
 
 # check_png_size FILE SIZE: a PNG file of SIZE x SIZE pixels.
 check_png_size() {
-    local file=$1 size=$2 header
-    header=$(od -An -tu1 -N24 "$file" | tr -s ' \n' ' ')
-    set -- $header
-    [ "$1 $2 $3 $4" = "137 80 78 71" ] || fail "$file is not a PNG"
-    [ $((${17} * 16777216 + ${18} * 65536 + ${19} * 256 + ${20})) = "$size" ] &&
-        [ $((${21} * 16777216 + ${22} * 65536 + ${23} * 256 + ${24})) = "$size" ] ||
-        fail "$file is not ${size}x${size}"
+    local file=$1 size=$2 w h
+    [ "$(od -An -tx1 -N8 "$file" | tr -d " \n")" = 89504e470d0a1a0a ] || fail "$file is not a PNG"
+    w=$((16#$(od -An -tx1 -j16 -N4 "$file" | tr -d " \n")))
+    h=$((16#$(od -An -tx1 -j20 -N4 "$file" | tr -d " \n")))
+    [ "${w}x$h" = "${size}x$size" ] || fail "$file is ${w}x$h, not ${size}x$size"
 }
 
 # check_desktop_entry FILE: the menu entry starts the command pelegeso under the game's name.
