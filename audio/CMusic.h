@@ -13,11 +13,11 @@ class CMusic {
     // Starts the sound system, sets the music volume and opens the game's
     // music, looping, into slot 0.
     void InitSound();
-    // Opens FileName into slot Index (0 to 4, not checked), looping when Loop
-    // is set. A failed open leaves the slot empty.
+    // Opens FileName into slot Index (0 to 4), looping when Loop is set. A
+    // failed open leaves the slot empty; another slot number does nothing.
     void LoadBGM(int Index, const char* FileName, bool Loop);
     // Plays slot Index on Channel at BGMVolume, but only when slot 0 is
-    // filled, whichever slot is asked for.
+    // filled, whichever slot is asked for, and Index is a slot.
     void PlayBGM(int Channel, int Index);
 
     FSOUND_STREAM* Streams[5];

@@ -16,7 +16,7 @@ bool DeviceOpen() {
 }
 } // namespace fmod_layer
 
-signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int) {
+signed char FSOUND_Init(int mixrate, int, unsigned int) {
     if (seam::Enter("FSOUND_Init"))
         return 0;
     if (deviceOpen)
@@ -27,7 +27,6 @@ signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return 0;
     }
-    Mix_AllocateChannels(maxsoftwarechannels);
     Mix_QuerySpec(&outputRate, nullptr, nullptr);
     deviceOpen = true;
     return 1;

@@ -93,6 +93,19 @@ TEST_F(MusicTest, PlayBGMTestsSlotZeroWhicheverSlotItPlays) {
     EXPECT_EQ(seam::CallLog(), (Calls{"FSOUND_Stream_Play", "FSOUND_SetVolume"}));
 }
 
+TEST_F(MusicTest, SlotNumbersOutsideTheFiveMakeNoLayerCall) {
+    FSOUND_Init(44100, 32, 0);
+    Music.LoadBGM(0, tone.c_str(), true);
+    seam::ClearCallLog();
+    for (int index : {-1, 5, 1000}) {
+        Music.LoadBGM(index, tone.c_str(), true);
+        Music.PlayBGM(-1, index);
+    }
+    EXPECT_EQ(seam::CallLog(), Calls{});
+    for (int slot = 1; slot < 5; ++slot)
+        EXPECT_EQ(Music.Streams[slot], nullptr);
+}
+
 struct LoadCase {
     int index;
     bool loop;
