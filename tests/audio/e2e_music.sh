@@ -13,7 +13,11 @@ SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw" "$game" & GAME_PID=$!
 box=$(wait_window "Start FullScreen?") || fail "no start question"
 xdotool key --window "$box" Escape 2>/dev/null
 win=$(wait_window "Pelegeso Vesldurian") || fail "no game window after No"
-sleep 2
+# Let the title run until a second and a half has been mixed (20 s at most).
+for _ in $(seq 200); do
+    [ "$(stat -c %s "$work/out.raw" 2>/dev/null || echo 0)" -ge $((44100 * 4 * 3 / 2)) ] && break
+    sleep 0.1
+done
 "$xclose" "$win"
 wait_exit "$GAME_PID" || fail "the close box did not end the game"
 GAME_PID=
