@@ -10,8 +10,11 @@ source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-(cd "$build" && cpack -G DEB -B "$tmp") >"$tmp/cpack.log" 2>&1 ||
-    { cat "$tmp/cpack.log"; fail "cpack failed"; }
+if ! (cd "$build" && cpack -G DEB -B "$tmp") >"$tmp/cpack.log" 2>&1; then
+    cat "$tmp/cpack.log"
+    tail -20 "$tmp"/_CPack_Packages/*/DEB/PreinstallOutput.log 2>/dev/null # the build cpack ran first
+    fail "cpack failed"
+fi
 debs=("$tmp"/pelegeso_*.deb)
 [ ${#debs[@]} = 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single pelegeso .deb"
 deb=${debs[0]}
