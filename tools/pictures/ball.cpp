@@ -145,11 +145,12 @@ Rgba vorluxAt(double lon, double fromPole) {
         return fromTop < fromBottom ? pal::yellow : pal::red;
     if (cap < 25.5)
         return pal::ink;
+    static const double inner = std::cos(7.5 * kDeg), rim = std::cos(9.0 * kDeg);
     for (size_t i = 0; i < dots.size(); ++i) {
-        double angle = std::acos(std::clamp(dot(p, dots[i]), -1.0, 1.0)) / kDeg;
-        if (angle < 7.5)
+        double d = dot(p, dots[i]);
+        if (d > inner)
             return i % 3 == 0 ? pal::ink : pal::white;
-        if (angle < 9.0)
+        if (d > rim)
             return i % 3 == 0 ? pal::white : pal::ink;
     }
     double g = std::fmod(lon, 45.0);

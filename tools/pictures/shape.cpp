@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+static double length(double x, double y) { return std::sqrt(x * x + y * y); }
+
 Shape::Shape(Box bounds, std::function<double(double, double)> distance)
     : bounds_(bounds),
       dist_(std::make_shared<const std::function<double(double, double)>>(std::move(distance))) {}
@@ -25,7 +27,7 @@ Shape rect(double x0, double y0, double x1, double y1, double radius) {
     radius = std::min(radius, std::min(hx, hy));
     return Shape({cx - hx, cy - hy, cx + hx, cy + hy}, [=](double x, double y) {
         double qx = std::abs(x - cx) - hx + radius, qy = std::abs(y - cy) - hy + radius;
-        double outside = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0));
+        double outside = length(std::max(qx, 0.0), std::max(qy, 0.0));
         return outside + std::min(std::max(qx, qy), 0.0) - radius;
     });
 }
@@ -33,7 +35,7 @@ Shape rect(double x0, double y0, double x1, double y1, double radius) {
 Shape ellipse(double cx, double cy, double rx, double ry) {
     double scale = std::min(rx, ry);
     return Shape({cx - rx, cy - ry, cx + rx, cy + ry}, [=](double x, double y) {
-        return (std::hypot((x - cx) / rx, (y - cy) / ry) - 1.0) * scale;
+        return (length((x - cx) / rx, (y - cy) / ry) - 1.0) * scale;
     });
 }
 
@@ -41,11 +43,12 @@ Shape circle(double cx, double cy, double r) {
     return ellipse(cx, cy, r, r);
 }
 
+
 static double segmentDistance(double px, double py, Point a, Point b) {
     double dx = b.x - a.x, dy = b.y - a.y;
     double len2 = dx * dx + dy * dy;
     double t = len2 > 0 ? std::clamp(((px - a.x) * dx + (py - a.y) * dy) / len2, 0.0, 1.0) : 0.0;
-    return std::hypot(px - (a.x + t * dx), py - (a.y + t * dy));
+    return length(px - (a.x + t * dx), py - (a.y + t * dy));
 }
 
 static Box boundsOf(const std::vector<Point>& points, double pad) {
