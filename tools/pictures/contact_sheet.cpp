@@ -1,6 +1,7 @@
 // contact_sheet <Data dir> <out.png>: one overview picture of every picture of the catalogue,
 // each shown at its intended proportions over a checkerboard (so transparency shows) with its
-// file name, followed by a patch of ground tiles laid side by side to show how they join.
+// file name, followed by a patch of ground tiles laid side by side to show how they join and the
+// title lettering as the title overlay shows it (letter pictures 13.3 wide, 10 high).
 #include "catalogue.h"
 #include "png_io.h"
 #include "text.h"
@@ -57,6 +58,15 @@ const std::vector<std::vector<const char*>>& patch() {
     return rows;
 }
 
+// The title overlay's three rows, with the horizontal offset of each row in letter widths.
+const std::vector<std::pair<const char*, int>>& titleRows() {
+    static const std::vector<std::pair<const char*, int>> rows = {
+        {"vesldurian", 0}, {"ar", 4}, {"pelegeso", 1}};
+    return rows;
+}
+
+constexpr int kLetterW = 53, kLetterH = 40;
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -69,6 +79,7 @@ int main(int argc, char** argv) {
     int rows = int((pics.size() + kColumns - 1) / kColumns);
     int patchH = int(patch().size()) * kTile;
     int width = kColumns * kCellW, height = rows * kCellH + patchH + 40;
+    int titleX = 8 + int(patch()[0].size()) * kTile + 40;
     Canvas sheet(width, height, width, height);
     sheet.fillAll([](double, double) { return hex(0x30343B); });
     std::map<std::string, Image> tiles;
@@ -91,6 +102,8 @@ int main(int argc, char** argv) {
             blit(sheet, im, x0, y0, w, h);
             if (name.rfind("Map/", 0) == 0)
                 tiles[name.substr(4, name.size() - 8)] = im;
+            if (name.rfind("Title/", 0) == 0)
+                tiles[name.substr(6, 1)] = im;
         }
         sheet.fillMask(textMask(sheet, {Face::Sans, 12}, cx + 8, cy + kCellH - 10, name),
                        hex(0xF0F0F0));
@@ -102,6 +115,15 @@ int main(int argc, char** argv) {
             if (it != tiles.end())
                 blit(sheet, it->second, 8 + int(k) * kTile, py + int(r) * kTile, kTile, kTile);
         }
+    for (size_t r = 0; r < titleRows().size(); ++r) {
+        const auto& [letters, offset] = titleRows()[r];
+        for (int k = 0; letters[k]; ++k) {
+            auto it = tiles.find(std::string(1, letters[k]));
+            if (it != tiles.end())
+                blit(sheet, it->second, titleX + (offset + k) * kLetterW,
+                     py + int(r) * (kLetterH + 8), kLetterW, kLetterH);
+        }
+    }
     if (!writePng(argv[2], width, height, false, sheet.bytes(false))) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 1;
