@@ -6,6 +6,8 @@ namespace {
 
 // Pixel sizes are powers of two; the design units give each picture's intended proportions,
 // which the town's props should roughly keep (walls 3:2, fences 10:3, trees 7:13 ...).
+// Lettering on a flat prop reads the right way round from +z for a prop flat along x, and from
+// -x for a prop flat along z; a box shows it the right way round on every upright face.
 constexpr int kTilePx = 256;
 constexpr double kTileUnits = 10.0;
 constexpr double kWallW = 36.0, kWallH = 24.0;
