@@ -23,6 +23,13 @@ void PixelSpace(float r, float g, float b) {
     glDisable(GL_LIGHTING);
 }
 
+void BlueScene() {
+    PixelSpace(0.0f, 0.0f, 1.0f);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glColor3f(1.0f, 1.0f, 1.0f);
+}
+
 GLuint SolidTexture(unsigned char r, unsigned char g, unsigned char b) {
     const unsigned char texel[4] = {r, g, b, 255};
     GLuint name = 0;
@@ -73,6 +80,10 @@ int Frame::Count(int x0, int y0, int x1, int y1, const std::function<bool(kit::R
 bool Same(kit::Rgb a, kit::Rgb b, int tolerance) {
     return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
            std::abs(a.b - b.b) <= tolerance;
+}
+
+bool Is(kit::Rgb a, kit::Rgb b) {
+    return Same(a, b, 0);
 }
 
 int HudX(float x) {

@@ -10,9 +10,25 @@
 
 namespace hudtest {
 
+// Colours the checks look for.
+namespace colours {
+const kit::Rgb BLACK = {0, 0, 0};
+const kit::Rgb BLUE = {0, 0, 255};
+const kit::Rgb GREEN = {0, 255, 0};
+const kit::Rgb WHITE = {255, 255, 255};
+// Weight text: 0.9 grey.
+const kit::Rgb LIGHT_GREY = {229, 229, 229};
+// The panels' colour (0.8, 0.13, 0.32) at alpha 0.5 over blue.
+const kit::Rgb PANEL_OVER_BLUE = {102, 17, 168};
+} // namespace colours
+
 // Clears the frame to `r, g, b` and sets a projection of window pixels, y
 // down from the top as kit::Pixel counts, with nothing enabled.
 void PixelSpace(float r = 0.0f, float g = 0.0f, float b = 0.0f);
+
+// A blue frame in the state the scene pass leaves for the HUD: depth test
+// on with GL_LEQUAL, colour white.
+void BlueScene();
 
 // A 1 x 1 texture of one colour, for telling pictures apart by their pixels.
 GLuint SolidTexture(unsigned char r, unsigned char g, unsigned char b);
@@ -39,6 +55,7 @@ class Frame {
 };
 
 bool Same(kit::Rgb a, kit::Rgb b, int tolerance = 2);
+bool Is(kit::Rgb a, kit::Rgb b);
 // The HUD's x and y (133 x 100 over the 640 x 480 window) in pixels.
 int HudX(float x);
 int HudY(float y);
