@@ -15,6 +15,6 @@ struct PlayRun {
 
 // Starts the game, holds Enter through the keyboard feed until play begins,
 // then calls step(n) inside every buffer swap with n = 0, 1, 2... until it
-// returns false. What step(n) sets up is read by the game in the same pass,
-// so step(n + 1) sees its effect.
+// returns false, and turns the call log off. What step(n) sets up is read by the game in the same
+// pass, so step(n + 1) sees its effect.
 PlayRun RunInPlay(const std::function<bool(int n)>& step);
