@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-static double length(double x, double y) { return std::sqrt(x * x + y * y); }
+static double length(double x, double y) {
+    return std::sqrt(x * x + y * y);
+}
 
 Shape::Shape(Box bounds, std::function<double(double, double)> distance)
     : bounds_(bounds),
@@ -42,7 +44,6 @@ Shape ellipse(double cx, double cy, double rx, double ry) {
 Shape circle(double cx, double cy, double r) {
     return ellipse(cx, cy, r, r);
 }
-
 
 static double segmentDistance(double px, double py, Point a, Point b) {
     double dx = b.x - a.x, dy = b.y - a.y;
