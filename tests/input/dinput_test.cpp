@@ -101,6 +101,7 @@ TEST(DirectInputObject, CreationChecksItsArguments) {
 
 TEST(DirectInputObject, UnknownDevicesAndClassesAreRefused) {
     IDirectInput8A* di = MakeDirectInput();
+    // Any value: a refused creation must leave null behind.
     IDirectInputDevice8A* device = reinterpret_cast<IDirectInputDevice8A*>(di);
     EXPECT_EQ(di->CreateDevice(IID_IDirectInput8A, &device, nullptr), DIERR_DEVICENOTREG);
     EXPECT_EQ(device, nullptr);
