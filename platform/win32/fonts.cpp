@@ -271,9 +271,11 @@ BOOL wglUseFontBitmapsA(HDC dc, DWORD first, DWORD count, DWORD listBase) {
     const auto* font = static_cast<const PlatformFont*>(dc->selected);
     Face face;
     if (!face.Open(font->file, font->index) ||
-        FT_Set_Char_Size(face.get(), 0, font->emSize, 72, 72) != 0 ||
-        FT_Select_Charmap(face.get(), FT_ENCODING_UNICODE) != 0)
+        FT_Set_Char_Size(face.get(), 0, font->emSize, 72, 72) != 0)
         return FALSE;
+    // Latin-1 codes are Unicode code points; a face without a Unicode map
+    // keeps the map it has.
+    FT_Select_Charmap(face.get(), FT_ENCODING_UNICODE);
     const FT_Pos strength = font->emSize / kEmboldenDivisor;
     const FT_Pos embolden = font->embolden && strength >= kEmboldenMinimum ? strength : 0;
 
