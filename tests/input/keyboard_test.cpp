@@ -28,11 +28,19 @@ bool EveryKeyUp() {
 }
 
 // Without a window the devices keep the background level and read at once.
-void InitializeWithoutWindow(DWORD flags) {
-    ASSERT_TRUE(Input->Initialize(nullptr, GetModuleHandleA(nullptr), true, flags));
-}
+class InputFacade : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        seam::SetCallLogging(false);
+        Input->Shutdown();
+    }
 
-TEST(InputFacade, WithoutDirectInputEveryKeyIsUpAndNothingFails) {
+    void InitializeWithoutWindow(DWORD flags) {
+        ASSERT_TRUE(Input->Initialize(nullptr, GetModuleHandleA(nullptr), true, flags));
+    }
+};
+
+TEST_F(InputFacade, WithoutDirectInputEveryKeyIsUpAndNothingFails) {
     seam::FailNextCall("DirectInput8Create");
     EXPECT_FALSE(Input->Initialize(nullptr, GetModuleHandleA(nullptr), true, 3));
     EXPECT_EQ(Keyboard, nullptr);
@@ -47,7 +55,7 @@ TEST(InputFacade, WithoutDirectInputEveryKeyIsUpAndNothingFails) {
     EXPECT_TRUE(Input->Shutdown());
 }
 
-TEST(InputFacade, FlagsChooseTheDevices) {
+TEST_F(InputFacade, FlagsChooseTheDevices) {
     const struct {
         DWORD flags;
         bool keyboard, mouse;
@@ -64,7 +72,7 @@ TEST(InputFacade, FlagsChooseTheDevices) {
     }
 }
 
-TEST(InputFacade, KeyDownTestsTheByteOfItsCodeTakenUnsigned) {
+TEST_F(InputFacade, KeyDownTestsTheByteOfItsCodeTakenUnsigned) {
     InitializeWithoutWindow(INPUT_KEYBOARD);
     HoldKeys({DIK_RCONTROL, DIK_UP});
     Input->Update();
@@ -76,7 +84,7 @@ TEST(InputFacade, KeyDownTestsTheByteOfItsCodeTakenUnsigned) {
     EXPECT_FALSE(Input->KeyDown(static_cast<char>(0xFF)));
 }
 
-TEST(InputFacade, AcquiringOrReleasingClearsTheKeys) {
+TEST_F(InputFacade, AcquiringOrReleasingClearsTheKeys) {
     InitializeWithoutWindow(INPUT_KEYBOARD);
     HoldKeys({DIK_W});
     Input->Update();
@@ -89,7 +97,7 @@ TEST(InputFacade, AcquiringOrReleasingClearsTheKeys) {
     EXPECT_TRUE(EveryKeyUp());
 }
 
-TEST(InputFacade, AFailedReadAcquiresOnceAndRetriesOnce) {
+TEST_F(InputFacade, AFailedReadAcquiresOnceAndRetriesOnce) {
     InitializeWithoutWindow(INPUT_KEYBOARD);
     HoldKeys({DIK_S});
     Input->Update();
@@ -121,7 +129,6 @@ TEST(InputFacade, AFailedReadAcquiresOnceAndRetriesOnce) {
     EXPECT_EQ(Calls("IDirectInputDevice8A::GetDeviceState"), 2);
     EXPECT_TRUE(Input->KeyDown(DIK_W));
     EXPECT_FALSE(Input->KeyDown(DIK_S));
-    seam::SetCallLogging(false);
 }
 
 // The rest runs the real game on a display of its own, reading the keyboard feed.
