@@ -17,7 +17,7 @@ constexpr int NAMED_TYPES = static_cast<int>(sizeof ITEM_NAMES / sizeof ITEM_NAM
 } // namespace
 
 void CHud::GetName() {
-    const int index = LastItem - FIRST_NAMED_TYPE;
-    if (index >= 0 && index < NAMED_TYPES)
-        LastItemName = ITEM_NAMES[index];
+    // Compared before subtracting: a type read from the prop file may be any int.
+    if (LastItem >= FIRST_NAMED_TYPE && LastItem - FIRST_NAMED_TYPE < NAMED_TYPES)
+        LastItemName = ITEM_NAMES[LastItem - FIRST_NAMED_TYPE];
 }

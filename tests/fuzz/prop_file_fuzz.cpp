@@ -71,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     PelegesoMgr->InitPelegeso();
     for (int step : kSteps)
         CameraMgr->MoveDirection(step);
+    PelegesoMgr->KillWindow(); // frees the ball's quadric, as the shut-down does
     for (const structObjects& prop : TheObjects)
         FUZZ_CHECK(prop.InWorld == 0 || prop.InWorld == 1);
     FUZZ_CHECK(std::isfinite(ThePelegeso.Weight));
