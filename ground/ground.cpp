@@ -14,6 +14,8 @@ constexpr float GROUND_Y = -2.0f;
 
 } // namespace
 
+bool LiteralDrawing = false;
+
 void LoadMapGrid(int (&grid)[MAP_ROWS][MAP_COLS], const char* path) {
     for (auto& row : grid)
         for (int& entry : row)

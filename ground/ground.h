@@ -12,3 +12,9 @@ void LoadMapGrid(int (&grid)[MAP_ROWS][MAP_COLS], const char* path);
 // y = -2 in world coordinates, one texture bind and one quad per tile; tile
 // numbers without a texture are drawn untextured. Leaves texturing disabled.
 void DrawGround();
+
+// Off in the game: every drawing operation then takes its fast path, which
+// draws the same pixels. On, they issue their calls one by one as written
+// (a bind per tile, the sphere tessellated anew each frame), so a benchmark
+// or a pixel comparison can run the two side by side.
+extern bool LiteralDrawing;
