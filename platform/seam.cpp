@@ -16,9 +16,10 @@ struct State {
     uint8_t keys[256] = {};
 };
 
+// Never destroyed: managers' destructors still call into the layer at exit.
 State& S() {
-    static State state;
-    return state;
+    static State* state = new State;
+    return *state;
 }
 
 } // namespace
