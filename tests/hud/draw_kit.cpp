@@ -2,6 +2,8 @@
 
 #include "tests/hud/draw_kit.h"
 
+#include "ground/CTextureMgr.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -75,6 +77,44 @@ int Frame::Count(int x0, int y0, int x1, int y1, const std::function<bool(kit::R
             if (x >= 0 && y >= 0 && x < width_ && y < height_ && test(At(x, y)))
                 ++count;
     return count;
+}
+
+const OverlayLetter OVERLAY_LETTERS[20] = {
+    {44, 0.0f, 3.0f},   {37, 13.3f, 3.0f},  {40, 26.6f, 3.0f},  {38, 39.9f, 3.0f},
+    {45, 53.2f, 3.0f},  {46, 66.5f, 3.0f},  {43, 79.8f, 3.0f},  {47, 93.1f, 3.0f},
+    {42, 106.4f, 3.0f}, {48, 119.7f, 3.0f}, {42, 53.2f, 15.0f}, {43, 66.4f, 15.0f},
+    {36, 13.3f, 27.0f}, {37, 26.6f, 27.0f}, {38, 39.9f, 27.0f}, {37, 53.2f, 27.0f},
+    {39, 66.5f, 27.0f}, {37, 79.8f, 27.0f}, {40, 93.1f, 27.0f}, {41, 106.4f, 27.0f}};
+
+kit::Rgb SlotColour(int slot) {
+    const int i = slot - 36;
+    return {40 + 15 * i, 250 - 13 * i, (i % 2) ? 30 : 200};
+}
+
+void PaintLetterSlots() {
+    for (int slot = 36; slot <= 48; ++slot) {
+        const kit::Rgb c = SlotColour(slot);
+        TextureMgr->Textures[slot] =
+            SolidTexture(static_cast<unsigned char>(c.r), static_cast<unsigned char>(c.g),
+                         static_cast<unsigned char>(c.b));
+    }
+}
+
+int OverlayLettersShown() {
+    const Frame frame = Frame::Grab();
+    const float inside[5][2] = {
+        {0.5f, 0.5f}, {0.15f, 0.15f}, {0.85f, 0.15f}, {0.15f, 0.85f}, {0.85f, 0.85f}};
+    int shown = 0;
+    for (const OverlayLetter& letter : OVERLAY_LETTERS) {
+        bool all = true;
+        for (const auto& at : inside) {
+            const kit::Rgb c =
+                frame.At(HudX(letter.x + 13.3f * at[0]), HudY(letter.y + 10.0f * at[1]));
+            all = all && Same(c, SlotColour(letter.slot));
+        }
+        shown += all;
+    }
+    return shown;
 }
 
 bool Same(kit::Rgb a, kit::Rgb b, int tolerance) {

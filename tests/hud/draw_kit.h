@@ -54,6 +54,23 @@ class Frame {
     std::vector<unsigned char> rgb_;
 };
 
+// The title overlay's letter pictures: slot and top-left corner in HUD units.
+struct OverlayLetter {
+    int slot;
+    float x, y;
+};
+extern const OverlayLetter OVERLAY_LETTERS[20];
+
+// A colour of its own for each letter slot 36..48.
+kit::Rgb SlotColour(int slot);
+// Replaces the letter pictures by solid colours, so that the overlay's
+// pictures can be told apart by their pixels.
+void PaintLetterSlots();
+// How many overlay letters show their picture's colour over the whole quad:
+// at the centre and near each corner (a letter block of the scene may share a
+// colour at one point, not over all five).
+int OverlayLettersShown();
+
 bool Same(kit::Rgb a, kit::Rgb b, int tolerance = 2);
 bool Is(kit::Rgb a, kit::Rgb b);
 // The HUD's x and y (133 x 100 over the 640 x 480 window) in pixels.

@@ -66,6 +66,30 @@ TEST(Hud, ShowHudZeroDrawsNoneOfIt) {
     EXPECT_EQ(greyHidden, 0);
 }
 
+TEST(Hud, ShowHudZeroHidesTheTitleOverlay) {
+    kit::GameRun run;
+    int hidden = -1, shown = -1;
+    run.onFrame = [&](int frame) {
+        switch (frame) {
+        case 1:
+            hudtest::PaintLetterSlots();
+            Main.TitleStep = 7;
+            Main.ShowHud = 0;
+            return true;
+        case 2:
+            hidden = hudtest::OverlayLettersShown();
+            Main.ShowHud = 1;
+            return true;
+        default:
+            shown = hudtest::OverlayLettersShown();
+            return false;
+        }
+    };
+    run.Run();
+    EXPECT_EQ(hidden, 0);
+    EXPECT_EQ(shown, 20);
+}
+
 // The HUD of the current state drawn alone over blue: is the last-item panel
 // there, with its picture?
 bool LastItemPanelShown() {

@@ -157,29 +157,9 @@ TEST(Hud, TheTitleStateDrawsNoPanel) {
     });
 }
 
-// A colour of its own for each letter slot 36..48.
-kit::Rgb SlotColour(int slot) {
-    const int i = slot - 36;
-    return {40 + 15 * i, 250 - 13 * i, (i % 2) ? 30 : 200};
-}
-
 TEST(Hud, TheTitleOverlayPlacesItsLettersAndLines) {
-    struct Letter {
-        int slot;
-        float x, y;
-    } const letters[] = {
-        {44, 0.0f, 3.0f},   {37, 13.3f, 3.0f},  {40, 26.6f, 3.0f},  {38, 39.9f, 3.0f},
-        {45, 53.2f, 3.0f},  {46, 66.5f, 3.0f},  {43, 79.8f, 3.0f},  {47, 93.1f, 3.0f},
-        {42, 106.4f, 3.0f}, {48, 119.7f, 3.0f}, {42, 53.2f, 15.0f}, {43, 66.4f, 15.0f},
-        {36, 13.3f, 27.0f}, {37, 26.6f, 27.0f}, {38, 39.9f, 27.0f}, {37, 53.2f, 27.0f},
-        {39, 66.5f, 27.0f}, {37, 79.8f, 27.0f}, {40, 93.1f, 27.0f}, {41, 106.4f, 27.0f}};
-    OnFirstFrame([&] {
-        for (int slot = 36; slot <= 48; ++slot) {
-            const kit::Rgb c = SlotColour(slot);
-            TextureMgr->Textures[slot] = hudtest::SolidTexture(static_cast<unsigned char>(c.r),
-                                                               static_cast<unsigned char>(c.g),
-                                                               static_cast<unsigned char>(c.b));
-        }
+    OnFirstFrame([] {
+        hudtest::PaintLetterSlots();
         Main.GameState = GAME_STATE_TITLE;
         Main.TitleStep = 7;
         hudtest::PixelSpace();
@@ -189,11 +169,11 @@ TEST(Hud, TheTitleOverlayPlacesItsLettersAndLines) {
         const float textEnd = hudtest::RasterPosition().x;
         const Frame frame = Frame::Grab();
 
-        for (const Letter& l : letters) {
+        for (const hudtest::OverlayLetter& l : hudtest::OVERLAY_LETTERS) {
             for (float fx : {0.03f, 0.5f, 0.97f})
                 for (float fy : {0.04f, 0.5f, 0.96f})
                     EXPECT_TRUE(Same(frame.At(HudX(l.x + 13.3f * fx), HudY(l.y + 10.0f * fy)),
-                                     SlotColour(l.slot), 0))
+                                     hudtest::SlotColour(l.slot), 0))
                         << "slot " << l.slot << " at " << l.x << ", " << l.y;
         }
         // The gap between the middle row's two letters and the outside of the rows.

@@ -2,7 +2,6 @@
 // clock: the opening pause, the scripted route through the letter blocks,
 // the overlay at its end, and Enter cutting it short.
 #include "camera/camera.h"
-#include "ground/CTextureMgr.h"
 #include "platform/seam.h"
 #include "props/objects.h"
 #include "shell/main.h"
@@ -13,6 +12,9 @@
 #include <vector>
 
 namespace {
+
+using hudtest::OverlayLettersShown;
+using hudtest::PaintLetterSlots;
 
 constexpr int LETTERS = 20;
 constexpr uint8_t DIK_RETURN = 0x1C;
@@ -57,55 +59,6 @@ struct TitleLog {
     bool inTown[LETTERS] = {true, true, true, true, true, true, true, true, true, true,
                             true, true, true, true, true, true, true, true, true, true};
 };
-
-// The overlay's letter pictures: slot and top-left corner in HUD units.
-struct OverlayLetter {
-    int slot;
-    float x, y;
-};
-const OverlayLetter OVERLAY[] = {
-    {44, 0.0f, 3.0f},   {37, 13.3f, 3.0f},  {40, 26.6f, 3.0f},  {38, 39.9f, 3.0f},
-    {45, 53.2f, 3.0f},  {46, 66.5f, 3.0f},  {43, 79.8f, 3.0f},  {47, 93.1f, 3.0f},
-    {42, 106.4f, 3.0f}, {48, 119.7f, 3.0f}, {42, 53.2f, 15.0f}, {43, 66.4f, 15.0f},
-    {36, 13.3f, 27.0f}, {37, 26.6f, 27.0f}, {38, 39.9f, 27.0f}, {37, 53.2f, 27.0f},
-    {39, 66.5f, 27.0f}, {37, 79.8f, 27.0f}, {40, 93.1f, 27.0f}, {41, 106.4f, 27.0f}};
-
-// A colour of its own for each letter slot 36..48.
-kit::Rgb SlotColour(int slot) {
-    const int i = slot - 36;
-    return {40 + 15 * i, 250 - 13 * i, (i % 2) ? 30 : 200};
-}
-
-// Replaces the letter pictures by solid colours, so that the overlay's
-// pictures can be told apart by their pixels.
-void PaintLetterSlots() {
-    for (int slot = 36; slot <= 48; ++slot) {
-        const kit::Rgb c = SlotColour(slot);
-        TextureMgr->Textures[slot] =
-            hudtest::SolidTexture(static_cast<unsigned char>(c.r), static_cast<unsigned char>(c.g),
-                                  static_cast<unsigned char>(c.b));
-    }
-}
-
-// How many overlay letters show their picture's colour over the whole
-// quad: at the centre and near each corner (a letter block of the scene may
-// share a colour at one point, not over all five).
-int OverlayLettersShown() {
-    const hudtest::Frame frame = hudtest::Frame::Grab();
-    const float inside[5][2] = {
-        {0.5f, 0.5f}, {0.15f, 0.15f}, {0.85f, 0.15f}, {0.15f, 0.85f}, {0.85f, 0.85f}};
-    int shown = 0;
-    for (const OverlayLetter& letter : OVERLAY) {
-        bool all = true;
-        for (const auto& at : inside) {
-            const kit::Rgb c = frame.At(hudtest::HudX(letter.x + 13.3f * at[0]),
-                                        hudtest::HudY(letter.y + 10.0f * at[1]));
-            all = all && hudtest::Same(c, SlotColour(letter.slot));
-        }
-        shown += all;
-    }
-    return shown;
-}
 
 TEST(Title, TheScriptRollsTheRouteAndEndsWithTheOverlay) {
     kit::FakeClock clock(10700, 1);
