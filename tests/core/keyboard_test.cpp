@@ -4,6 +4,7 @@
 
 #include "platform/dinput/dikeys.h"
 #include "platform/seam.h"
+#include "tests/input/own_display.h"
 #include "tests/kit/kit.h"
 
 #include <fstream>
@@ -19,6 +20,9 @@ namespace {
 // their effect.
 void RunPlay(const std::function<bool(int n)>& step) {
     ASSERT_NE(getenv("DISPLAY"), nullptr);
+    // Keys reach only the focused window: no other test's window may take it.
+    const OwnDisplay display;
+    ASSERT_EQ(display.Error(), "");
     const std::string dir = kit::TempDir();
     ASSERT_EQ(mkdir((dir + "/Data").c_str(), 0755), 0);
     ASSERT_EQ(mkdir((dir + "/Data/Map").c_str(), 0755), 0);

@@ -176,4 +176,52 @@ TEST(CoreRender, NonFiniteAndNegativeSizesDrawWithoutHarm) {
         [] { EXPECT_TRUE(Lit(kit::Pixel(320, 240))); });
 }
 
+TEST(CoreRender, DrawingLeavesTheMatrixAndStateItPromises) {
+    RunPlayFrame(
+        [] {
+            core::Place(0, 5, -20, FAR_Z - 10, 0, 8, 6);
+            core::Place(1, 16, -2, FAR_Z - 1, 0, 4, 8);
+            core::Place(2, 17, -1, FAR_Z - 1, 2, 2, 1);
+            ObjectsMgr->CheckCollision();
+        },
+        [] {
+            GLfloat m[16];
+            GLint src = 0, dst = 0, alphaFunc = 0;
+            GLfloat alphaRef = -1;
+            glMatrixMode(GL_MODELVIEW);
+            glLoadIdentity();
+            glEnable(GL_BLEND);
+            ObjectsMgr->DrawObjects();
+            glGetFloatv(GL_MODELVIEW_MATRIX, m);
+            EXPECT_EQ(m[12], 0.0f);
+            EXPECT_EQ(m[13], -2.0f);
+            EXPECT_EQ(m[14], 0.0f);
+            EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+            EXPECT_FALSE(glIsEnabled(GL_BLEND));
+            EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
+            glGetIntegerv(GL_BLEND_SRC, &src);
+            glGetIntegerv(GL_BLEND_DST, &dst);
+            glGetIntegerv(GL_ALPHA_TEST_FUNC, &alphaFunc);
+            glGetFloatv(GL_ALPHA_TEST_REF, &alphaRef);
+            EXPECT_EQ(src, GL_SRC_ALPHA);
+            EXPECT_EQ(dst, GL_ONE_MINUS_SRC_ALPHA);
+            EXPECT_EQ(alphaFunc, GL_GREATER);
+            EXPECT_EQ(alphaRef, 0.0f);
+
+            glLoadIdentity();
+            glTranslatef(1, 2, 3);
+            PelegesoMgr->DrawPelegeso();
+            glGetFloatv(GL_MODELVIEW_MATRIX, m);
+            EXPECT_EQ(m[12], 1.0f);
+            EXPECT_EQ(m[13], 2.0f);
+            EXPECT_EQ(m[14], 3.0f);
+            EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+            EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
+            EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+            EXPECT_FALSE(glIsEnabled(GL_BLEND));
+            EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
+            EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        });
+}
+
 } // namespace
