@@ -31,8 +31,9 @@ void CFontsMgr::InitFonts() {
 
 unsigned int CFontsMgr::CreateBitmapFont(const char* fontName, int fontSize) {
     const unsigned int base = glGenLists(CHAR_COUNT);
-    HFONT font = CreateFontA(fontSize, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                             OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, 0, fontName);
+    HFONT font =
+        CreateFontA(fontSize, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, fontName);
     if (!font)
         return 0;
     SelectObject(Main.GetHDC(), font);

@@ -7,13 +7,13 @@
 #include "platform/win32/win32.h"
 
 // Font weights.
-enum : int { FW_DONTCARE = 0, FW_NORMAL = 400, FW_BOLD = 700 };
+enum : int { FW_NORMAL = 400, FW_BOLD = 700 };
 
 // Character sets, precisions, qualities.
 enum : DWORD { ANSI_CHARSET = 0 };
-enum : DWORD { OUT_DEFAULT_PRECIS = 0, OUT_TT_PRECIS = 4 };
+enum : DWORD { OUT_TT_PRECIS = 4 };
 enum : DWORD { CLIP_DEFAULT_PRECIS = 0 };
-enum : DWORD { DEFAULT_QUALITY = 0, ANTIALIASED_QUALITY = 4 };
+enum : DWORD { ANTIALIASED_QUALITY = 4 };
 enum : DWORD { DEFAULT_PITCH = 0 };
 
 // A font of the face `faceName`, or of the closest installed look-alike when

@@ -10,6 +10,7 @@
 #include "tests/hud/draw_kit.h"
 #include "tests/kit/kit.h"
 
+#include <climits>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
@@ -219,7 +220,7 @@ TEST(Hud, NamesOfThePropTypes) {
         ASSERT_NE(hud.LastItemName, nullptr);
         EXPECT_STREQ(hud.LastItemName, n.name) << n.type;
     }
-    for (int type : {0, 1, 2, 36, 48, -1, 99}) {
+    for (int type : {0, 1, 2, 36, 48, -1, 99, INT_MIN, INT_MAX}) {
         hud.LastItem = type;
         hud.GetName();
         EXPECT_STREQ(hud.LastItemName, "Burger Side") << type;
