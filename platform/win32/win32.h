@@ -17,11 +17,21 @@ typedef intptr_t LPARAM;
 typedef intptr_t LRESULT;
 typedef const char* LPCSTR;
 
+#ifndef TRUE
 #define TRUE 1
+#endif
+#ifndef FALSE
 #define FALSE 0
+#endif
+#ifndef CALLBACK
 #define CALLBACK
+#endif
+#ifndef WINAPI
 #define WINAPI
+#endif
+#ifndef APIENTRY
 #define APIENTRY
+#endif
 
 struct PlatformWindow;
 struct PlatformDC;
