@@ -18,10 +18,14 @@ void CPelegesoMgr::InitPelegeso() {
     gluQuadricNormals(Quadric, GLU_SMOOTH);
     gluQuadricOrientation(Quadric, GLU_OUTSIDE);
     gluQuadricTexture(Quadric, GL_TRUE);
+    CompileSphere();
 }
 
 void CPelegesoMgr::KillWindow() {
     if (Quadric)
         gluDeleteQuadric(Quadric);
     Quadric = nullptr;
+    if (SphereList)
+        glDeleteLists(SphereList, 1);
+    SphereList = 0;
 }

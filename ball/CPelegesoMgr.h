@@ -11,7 +11,12 @@ class CPelegesoMgr {
     void Draw2DObject(int WhichObject, float HalfWidth);
     void Draw3DObject(int WhichObject, float HalfWidth, float HalfDepth);
     void KillWindow();
+    // Records the sphere's tessellation once per rendering context.
+    void CompileSphere();
 
     // Null until InitPelegeso and after KillWindow.
     GLUquadric* Quadric = nullptr;
+    // Display list holding exactly what gluSphere on Quadric draws; 0 until
+    // CompileSphere and after KillWindow.
+    GLuint SphereList = 0;
 };

@@ -5,6 +5,7 @@
 
 #include "ball/pelegeso.h"
 #include "ground/CTextureMgr.h"
+#include "ground/ground.h"
 #include "props/objects.h"
 
 #include <GL/gl.h>
@@ -15,6 +16,12 @@ constexpr int BALL_TEXTURE = 2;
 constexpr double BALL_RADIUS = 3.0;
 constexpr int BALL_SLICES = 100;
 constexpr int BALL_STACKS = 100;
+
+// A slot with neither width nor depth draws a quad of no width, which covers
+// no pixels: never-filled slots are such.
+bool DrawsNothing(const structObjects& prop) {
+    return prop.Width == 0.0f && prop.Depth == 0.0f;
+}
 
 void Vertex(float s, float t, float x, float y, float z) {
     glTexCoord2f(s, t);
@@ -30,8 +37,12 @@ void CPelegesoMgr::DrawPelegeso() {
     glEnable(GL_LIGHT1);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, TextureMgr->GetTexture(BALL_TEXTURE));
-    if (Quadric)
-        gluSphere(Quadric, BALL_RADIUS, BALL_SLICES, BALL_STACKS);
+    if (Quadric) {
+        if (LiteralDrawing || !SphereList)
+            gluSphere(Quadric, BALL_RADIUS, BALL_SLICES, BALL_STACKS);
+        else
+            glCallList(SphereList);
+    }
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT1);
     glDisable(GL_TEXTURE_2D);
@@ -44,7 +55,7 @@ void CPelegesoMgr::DrawPelegeso() {
     glEnable(GL_TEXTURE_2D);
     for (int i = 0; i < MAX_OBJECTS; ++i) {
         const structObjects& prop = TheObjects[i];
-        if (prop.InWorld != 0)
+        if (prop.InWorld != 0 || (!LiteralDrawing && DrawsNothing(prop)))
             continue;
         glPushMatrix();
         if (prop.Width == 0.0f) {
@@ -65,6 +76,19 @@ void CPelegesoMgr::DrawPelegeso() {
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
+}
+
+// The quadric's settings never change, so one recording serves every frame;
+// the list lives as long as the rendering context it was made in.
+void CPelegesoMgr::CompileSphere() {
+    if (SphereList || !Quadric)
+        return;
+    SphereList = glGenLists(1);
+    if (!SphereList)
+        return;
+    glNewList(SphereList, GL_COMPILE);
+    gluSphere(Quadric, BALL_RADIUS, BALL_SLICES, BALL_STACKS);
+    glEndList();
 }
 
 // A carried flat prop: a quad in the plane z = 0 centred on x = StickX, rising

@@ -23,6 +23,7 @@ struct Options {
     int frames = 400;
     int titleFrames = 640;
     int startupRuns = 7;
+    const char* scene = nullptr;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -34,6 +35,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.titleFrames = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--startup-runs") && hasValue)
             options.startupRuns = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--scene") && hasValue)
+            options.scene = argv[++i];
         else
             return false;
     }
@@ -77,7 +80,9 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: %s [--frames N] [--title-frames N] [--startup-runs N]\n"
+                     "usage: %s [--frames N] [--title-frames N] [--startup-runs N] [--scene NAME]\n"
+                     "scenes: title, \"play, start\", \"play, mid-town\", \"zoomed out\", "
+                     "\"tilted down\", \"carrying all\"\n"
                      "run from the repository root with DISPLAY set (tools/bench/run.sh does)\n",
                      argv[0]);
         return 2;
@@ -90,7 +95,7 @@ int main(int argc, char** argv) {
 
     const bench::Startup startup = bench::MeasureStartup(options.startupRuns);
 
-    bench::RunPlan plan(options.frames, options.titleFrames);
+    bench::RunPlan plan(options.frames, options.titleFrames, options.scene);
     std::string renderer;
     const std::vector<std::string> boxes = bench::RunGame([&] {
         if (renderer.empty())

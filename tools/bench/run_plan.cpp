@@ -4,10 +4,13 @@
 #include "platform/seam.h"
 
 #include <GL/gl.h>
+#include <cstring>
 
 namespace bench {
 
-RunPlan::RunPlan(int frames, int titleFrames) : frames_(frames), titleFrames_(titleFrames) {
+RunPlan::RunPlan(int frames, int titleFrames, const char* only)
+    : only_(only), frames_(frames), titleFrames_(titleFrames) {
+    NextScene();
     for (auto& scene : samples_)
         for (auto& stage : scene)
             for (auto& path : stage)
@@ -23,6 +26,12 @@ uint32_t RunPlan::FastTicks() {
     // its first look at the clock.
     fakeTicks_ += 12;
     return fakeTicks_;
+}
+
+void RunPlan::NextScene() {
+    do
+        ++scene_;
+    while (!Done() && only_ && std::strcmp(only_, scenes::ALL[scene_].name) != 0);
 }
 
 void RunPlan::BeginStage() {
@@ -52,7 +61,7 @@ bool RunPlan::OnFrame() {
     if (frameInStage_ < 0 || ++frameInStage_ > StageFrames()) {
         if (frameInStage_ >= 0) {
             if (stage_ == PACED)
-                ++scene_;
+                NextScene();
             stage_ = stage_ == WORK ? PACED : WORK;
         }
         if (Done()) {
@@ -69,6 +78,8 @@ bool RunPlan::OnFrame() {
 std::vector<SceneResult> RunPlan::Results() {
     std::vector<SceneResult> results;
     for (int s = 0; s < SCENE_COUNT; ++s) {
+        if (samples_[s][WORK][FAST].empty())
+            continue;
         SceneResult r{scenes::ALL[s].name, {}, {}};
         for (int p = 0; p < 2; ++p) {
             r.work[p] = Summarise(samples_[s][WORK][p]);

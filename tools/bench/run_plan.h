@@ -24,7 +24,8 @@ struct SceneResult {
 
 class RunPlan {
   public:
-    RunPlan(int frames, int titleFrames);
+    // `only` names the one scene to time; null times them all.
+    RunPlan(int frames, int titleFrames, const char* only);
 
     // Called inside every buffer swap; false once every scene is done.
     bool OnFrame();
@@ -42,11 +43,14 @@ class RunPlan {
     static constexpr int WARM_UP = 2 * BLOCK;
 
     void BeginStage();
+    // Moves to the next scene to time, or past the last.
+    void NextScene();
     int StageFrames() const;
 
+    const char* only_;
     int frames_;
     int titleFrames_;
-    int scene_ = 0;
+    int scene_ = -1;
     Stage stage_ = WORK;
     int frameInStage_ = -1;
     double last_ = 0.0;

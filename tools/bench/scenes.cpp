@@ -81,6 +81,9 @@ void Carrying() {
     }
     ThePelegeso.Angle = 40.0f;
     ThePelegeso.AxisX = 1.0f;
+    // The last pickup's panel, as after taking the town's first prop.
+    Hud->LastItem = TheObjects[0].TexID;
+    Hud->GetName();
 }
 
 const Scene ALL[6] = {{"title", Title},           {"play, start", PlayStart},
