@@ -53,10 +53,16 @@ void CPelegesoMgr::DrawPelegeso() {
     glAlphaFunc(GL_GREATER, 0.0f);
     glEnable(GL_ALPHA_TEST);
     glEnable(GL_TEXTURE_2D);
+    const structObjects* skippedLast = nullptr;
     for (int i = 0; i < MAX_OBJECTS; ++i) {
         const structObjects& prop = TheObjects[i];
-        if (prop.InWorld != 0 || (!LiteralDrawing && DrawsNothing(prop)))
+        if (prop.InWorld != 0)
             continue;
+        skippedLast = nullptr;
+        if (!LiteralDrawing && DrawsNothing(prop)) {
+            skippedLast = &prop;
+            continue;
+        }
         glPushMatrix();
         if (prop.Width == 0.0f) {
             // A quarter turn carries the quad's width direction onto +z; the
@@ -73,6 +79,9 @@ void CPelegesoMgr::DrawPelegeso() {
         }
         glPopMatrix();
     }
+    // Leave bound what drawing every slot leaves bound.
+    if (skippedLast)
+        glBindTexture(GL_TEXTURE_2D, TextureMgr->GetTexture(skippedLast->TexID));
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);

@@ -18,6 +18,9 @@ int CMain::Render() {
         RenderGame();
     else if (GameState == GAME_STATE_TITLE)
         RenderTitle();
+    // Hand the frame to the rasteriser now: a software renderer that defers
+    // its rasterising to the buffer swap would otherwise idle through the wait.
+    glFlush();
     // Frames last at least 12 ms; the unsigned difference survives a tick wrap.
     while (static_cast<uint32_t>(GetTickCount() - FrameStartTick) < 12u) {
     }

@@ -116,11 +116,17 @@ COUNTER_CODE void* realloc(void* block, size_t size) {
     Count(CALLER);
     return __libc_realloc(block, size);
 }
-void free(void* block) { __libc_free(block); }
+void free(void* block) {
+    __libc_free(block);
+}
 }
 
-COUNTER_CODE void* operator new(size_t size) { return NewOrThrow(size, CALLER); }
-COUNTER_CODE void* operator new[](size_t size) { return NewOrThrow(size, CALLER); }
+COUNTER_CODE void* operator new(size_t size) {
+    return NewOrThrow(size, CALLER);
+}
+COUNTER_CODE void* operator new[](size_t size) {
+    return NewOrThrow(size, CALLER);
+}
 COUNTER_CODE void* operator new(size_t size, const std::nothrow_t&) noexcept {
     Count(CALLER);
     return __libc_malloc(size ? size : 1);
@@ -129,10 +135,18 @@ COUNTER_CODE void* operator new[](size_t size, const std::nothrow_t&) noexcept {
     Count(CALLER);
     return __libc_malloc(size ? size : 1);
 }
-void operator delete(void* block) noexcept { __libc_free(block); }
-void operator delete[](void* block) noexcept { __libc_free(block); }
-void operator delete(void* block, size_t) noexcept { __libc_free(block); }
-void operator delete[](void* block, size_t) noexcept { __libc_free(block); }
+void operator delete(void* block) noexcept {
+    __libc_free(block);
+}
+void operator delete[](void* block) noexcept {
+    __libc_free(block);
+}
+void operator delete(void* block, size_t) noexcept {
+    __libc_free(block);
+}
+void operator delete[](void* block, size_t) noexcept {
+    __libc_free(block);
+}
 
 namespace perf {
 

@@ -8,6 +8,7 @@
 
 #include <GL/gl.h>
 #include <cstdio>
+#include <cstring>
 
 namespace perf {
 
@@ -22,6 +23,26 @@ FrameImage ReadFrame() {
     return image;
 }
 
+GlState ReadGlState() {
+    static const GLenum CAPS[] = {GL_TEXTURE_2D,  GL_BLEND,        GL_ALPHA_TEST,
+                                  GL_LIGHTING,    GL_LIGHT1,       GL_DEPTH_TEST,
+                                  GL_CULL_FACE,   GL_VERTEX_ARRAY, GL_TEXTURE_COORD_ARRAY,
+                                  GL_NORMAL_ARRAY};
+    static_assert(sizeof CAPS / sizeof CAPS[0] == sizeof GlState{}.enabled, "one flag a cap");
+    GlState state{};
+    for (size_t i = 0; i < sizeof CAPS / sizeof CAPS[0]; ++i)
+        state.enabled[i] = glIsEnabled(CAPS[i]);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &state.texture);
+    glGetIntegerv(GL_MATRIX_MODE, &state.matrixMode);
+    glGetFloatv(GL_MODELVIEW_MATRIX, state.modelview);
+    glGetFloatv(GL_PROJECTION_MATRIX, state.projection);
+    return state;
+}
+
+bool GlState::operator==(const GlState& other) const {
+    return std::memcmp(this, &other, sizeof other) == 0;
+}
+
 PairResult RenderBothWays() {
     static WorldSnapshot before;
     before.Take();
@@ -29,10 +50,12 @@ PairResult RenderBothWays() {
     LiteralDrawing = true;
     Main.Render();
     result.literal = ReadFrame();
+    result.literalState = ReadGlState();
     before.Restore();
     LiteralDrawing = false;
     Main.Render();
     result.fast = ReadFrame();
+    result.fastState = ReadGlState();
     const int w = result.fast.width;
     for (size_t i = 0; i < result.fast.rgb.size(); i += 3) {
         if (result.fast.rgb[i] == result.literal.rgb[i] &&

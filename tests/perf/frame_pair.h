@@ -15,8 +15,21 @@ struct FrameImage {
 // The whole back buffer.
 FrameImage ReadFrame();
 
+// The GL state a frame leaves behind that drawing operations promise
+// (enables, bound texture, client arrays, matrices).
+struct GlState {
+    unsigned char enabled[10];
+    int texture;
+    int matrixMode;
+    float modelview[16], projection[16];
+    bool operator==(const GlState& other) const;
+};
+
+GlState ReadGlState();
+
 struct PairResult {
     FrameImage literal, fast;
+    GlState literalState, fastState;
     // Pixels that differ, and the first of them (x, y from the top).
     long differing = 0;
     int firstX = -1, firstY = -1;

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int WARM_UP = 20;
-constexpr int COUNTED = 200;
+constexpr int WARM_UP = 10;
+constexpr int COUNTED = 150;
 
 struct Phase {
     const char* name;

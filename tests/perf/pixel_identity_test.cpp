@@ -4,6 +4,8 @@
 #include "tests/perf/frame_pair.h"
 
 #include "shell/main.h"
+
+#include "camera/camera.h"
 #include "tests/kit/kit.h"
 #include "tools/bench/scenes.h"
 
@@ -17,6 +19,7 @@ namespace {
 
 void ExpectSamePixels(const std::string& what) {
     const perf::PairResult pair = perf::RenderBothWays();
+    EXPECT_TRUE(pair.literalState == pair.fastState) << what << ": GL state left differs";
     if (pair.differing == 0)
         return;
     const std::string dir = kit::TempDir();
@@ -63,6 +66,30 @@ INSTANTIATE_TEST_SUITE_P(Scenes, PerfPixels, testing::Range(0, 6),
 TEST(PerfPixelsTitle, ScriptDrawsTheSameBothWays) {
     CompareScene(scenes::ALL[0], {2, 60, 150, 250, 350, 450, 540, 600});
     EXPECT_EQ(Main.TitleStep, 7);
+}
+
+// The ground from many places and headings across the town, tiles crossing
+// the near plane and the edge of the view included.
+TEST(PerfPixelsTown, AcrossTheTownDrawsTheSameBothWays) {
+    constexpr int PLACES = 12;
+    kit::FakeClock clock;
+    kit::GameRun run;
+    run.onFrame = [](int frame) {
+        if (frame == 1)
+            scenes::PlayStart();
+        if (frame > 1) {
+            const int i = frame - 2;
+            TheCamera.PosX = 300.0f - 55.0f * static_cast<float>(i);
+            TheCamera.PosZ = 20.0f + 61.0f * static_cast<float>(i);
+            TheCamera.RotX = 31.0f * static_cast<float>(i);
+            TheCamera.RotY = static_cast<float>(i * 8 % 88) - 15.0f;
+            TheCamera.ViewZ = -10.0f - 37.0f * static_cast<float>(i);
+            ExpectSamePixels("place " + std::to_string(i));
+        }
+        return frame < PLACES + 1;
+    };
+    run.Run();
+    EXPECT_EQ(run.frames, PLACES + 1);
 }
 
 } // namespace

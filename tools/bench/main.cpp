@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "usage: %s [--frames N] [--title-frames N] [--startup-runs N] [--scene NAME]\n"
                      "scenes: title, \"play, start\", \"play, mid-town\", \"zoomed out\", "
-                     "\"tilted down\", \"carrying all\"\n"
+                     "\"tilted down\", carrying\n"
                      "run from the repository root with DISPLAY set (tools/bench/run.sh does)\n",
                      argv[0]);
         return 2;

@@ -21,6 +21,9 @@ constexpr float ZOOM_FAR = -1000.0f;
 constexpr float TILT_MAX = 73.0f;
 // The ball's distance into the town at its middle (the town runs to z = -740).
 constexpr float MID_TOWN_DEPTH = 375.0f;
+// Props on the ball in the carrying scene: the first records of the town,
+// about what the ball holds half-way through.
+constexpr int CARRIED = 120;
 
 // What Enter does in the title: the town's props, camera and ball reset.
 void StartPlay() {
@@ -46,7 +49,9 @@ void Title() {
     Main.GameState = GAME_STATE_TITLE;
 }
 
-void PlayStart() { StartPlay(); }
+void PlayStart() {
+    StartPlay();
+}
 
 void MidTown() {
     StartPlay();
@@ -67,7 +72,7 @@ void Carrying() {
     StartPlay();
     // Spread round the ball as pickups leave them: offsets of a few units,
     // each turned about its own axis by its own angle.
-    for (int i = 0; i < MAX_OBJECTS; ++i) {
+    for (int i = 0; i < CARRIED; ++i) {
         structObjects& prop = TheObjects[i];
         if (prop.InWorld != 1)
             continue;
@@ -86,8 +91,8 @@ void Carrying() {
     Hud->GetName();
 }
 
-const Scene ALL[6] = {{"title", Title},           {"play, start", PlayStart},
-                      {"play, mid-town", MidTown}, {"zoomed out", ZoomedOut},
-                      {"tilted down", TiltedDown}, {"carrying all", Carrying}};
+const Scene ALL[6] = {
+    {"title", Title},          {"play, start", PlayStart},  {"play, mid-town", MidTown},
+    {"zoomed out", ZoomedOut}, {"tilted down", TiltedDown}, {"carrying", Carrying}};
 
 } // namespace scenes

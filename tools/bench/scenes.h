@@ -20,8 +20,8 @@ void MidTown();
 void ZoomedOut();
 // Play in the middle of the town with the camera tilted down as far as it goes.
 void TiltedDown();
-// Play at the start position with every prop of the town stuck to the ball
-// and the last pickup's panel shown.
+// Play at the start position with the town's first 120 props stuck to the
+// ball and the last pickup's panel shown.
 void Carrying();
 
 // The scenes above, in that order.
