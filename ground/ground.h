@@ -9,8 +9,11 @@
 void LoadMapGrid(int (&grid)[MAP_ROWS][MAP_COLS], const char* path);
 
 // Draws columns 27..99 of every row of Main.MapGrid as 10-unit tiles at
-// y = -2 in world coordinates, one texture bind and one quad per tile; tile
-// numbers without a texture are drawn untextured. Leaves texturing disabled.
+// y = -2 in world coordinates; tile numbers without a texture are drawn
+// untextured. The literal pass binds and draws tile by tile in row order; the
+// fast one draws the same quads texture by texture from vertex arrays. Both
+// leave texturing disabled, no client array enabled and the last tile's
+// texture bound.
 void DrawGround();
 
 // Off in the game: every drawing operation then takes its fast path, which
