@@ -11,10 +11,14 @@ namespace bench {
 RunPlan::RunPlan(int frames, int titleFrames, const char* only)
     : only_(only), frames_(frames), titleFrames_(titleFrames) {
     NextScene();
+    const auto most = static_cast<size_t>(titleFrames > frames ? titleFrames : frames);
     for (auto& scene : samples_)
         for (auto& stage : scene)
             for (auto& path : stage)
-                path.reserve(static_cast<size_t>(titleFrames > frames ? titleFrames : frames));
+                path.reserve(most);
+    for (auto& scene : drawing_)
+        for (auto& path : scene)
+            path.reserve(most);
 }
 
 int RunPlan::StageFrames() const {
@@ -24,6 +28,10 @@ int RunPlan::StageFrames() const {
 uint32_t RunPlan::FastTicks() {
     // Every read is 12 ms after the one before, so the pacing wait ends at
     // its first look at the clock.
+    if (!renderStarted_) {
+        renderStart_ = NowMs();
+        renderStarted_ = true;
+    }
     fakeTicks_ += 12;
     return fakeTicks_;
 }
@@ -55,8 +63,11 @@ bool RunPlan::OnFrame() {
     if (frameInStage_ >= WARM_UP && frameInStage_ % BLOCK != 0) {
         const Path path = LiteralDrawing ? LITERAL : FAST;
         samples_[scene_][stage_][path].push_back(now - last_);
+        if (stage_ == WORK && renderStarted_)
+            drawing_[scene_][path].push_back(now - renderStart_);
     }
     last_ = now;
+    renderStarted_ = false;
 
     if (frameInStage_ < 0 || ++frameInStage_ > StageFrames()) {
         if (frameInStage_ >= 0) {
@@ -80,9 +91,10 @@ std::vector<SceneResult> RunPlan::Results() {
     for (int s = 0; s < SCENE_COUNT; ++s) {
         if (samples_[s][WORK][FAST].empty())
             continue;
-        SceneResult r{scenes::ALL[s].name, {}, {}};
+        SceneResult r{scenes::ALL[s].name, {}, {}, {}};
         for (int p = 0; p < 2; ++p) {
             r.work[p] = Summarise(samples_[s][WORK][p]);
+            r.drawing[p] = Summarise(drawing_[s][p]);
             const Summary paced = Summarise(samples_[s][PACED][p]);
             r.fps[p] = paced.mean > 0.0 ? 1000.0 / paced.mean : 0.0;
         }

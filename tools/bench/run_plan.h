@@ -18,6 +18,9 @@ struct SceneResult {
     const char* name;
     // Frame work (everything but the pacing wait), per path.
     Summary work[2];
+    // Of the frame work, the part from the start of Render to the swap
+    // (drawing and rasterising; the rest is the swap, messages and input).
+    Summary drawing[2];
     // Frames a second of the paced loop, per path.
     double fps[2];
 };
@@ -55,7 +58,11 @@ class RunPlan {
     int frameInStage_ = -1;
     double last_ = 0.0;
     uint32_t fakeTicks_ = 0;
+    // When the game first read the clock since the last swap: Render's start.
+    double renderStart_ = 0.0;
+    bool renderStarted_ = false;
     std::vector<double> samples_[SCENE_COUNT][2][2];
+    std::vector<double> drawing_[SCENE_COUNT][2];
 };
 
 } // namespace bench
