@@ -40,8 +40,7 @@ command=$(sed -n 's/^Exec=//p' "$entry")
 start_x 1024x768 || exit 1
 cd "$tmp" || exit 1
 SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} "$command" </dev/null & GAME_PID=$!
-box=$(wait_window "Start FullScreen?") || fail "no start question"
-xdotool key --window "$box" Escape 2>/dev/null
+answer "Start FullScreen?" Escape || fail "no start question taking No"
 win=$(wait_window "Pelegeso Vesldurian") || fail "no game window after No"
 [ "$(readlink "/proc/$GAME_PID/cwd")" = /usr/share/pelegeso ] || fail "the game does not run in /usr/share/pelegeso"
 sleep 1

@@ -10,8 +10,7 @@ start_x 1024x768 || exit 1
 cd "$(dirname "$0")/../.."
 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw" "$game" & GAME_PID=$!
 
-box=$(wait_window "Start FullScreen?") || fail "no start question"
-xdotool key --window "$box" Escape 2>/dev/null
+answer "Start FullScreen?" Escape || fail "no start question taking No"
 win=$(wait_window "Pelegeso Vesldurian") || fail "no game window after No"
 # Let the title run until a second and a half has been mixed (20 s at most).
 for _ in $(seq 200); do

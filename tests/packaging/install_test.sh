@@ -27,8 +27,7 @@ cd "$tmp/elsewhere" || exit 1
 start_x 1024x768 || exit 1
 SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} ./game-link </dev/null & GAME_PID=$!
 
-box=$(wait_window "Start FullScreen?") || fail "no start question"
-xdotool key --window "$box" Escape 2>/dev/null
+answer "Start FullScreen?" Escape || fail "no start question taking No"
 win=$(wait_window "Pelegeso Vesldurian") || fail "no game window after No"
 size=$(client_size "$win")
 [ "$size" = 640x480 ] || fail "client area is $size"

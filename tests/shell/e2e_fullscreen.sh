@@ -9,12 +9,9 @@ cd "$(dirname "$0")/../.."
 
 start_x 1024x768 || exit 1
 "$game" & GAME_PID=$!
-box=$(wait_window "Start FullScreen?") || fail "no start question"
-xdotool key --window "$box" Return 2>/dev/null
-box=$(wait_window "OpenGL") || fail "no 'mode not supported' question"
-xdotool key --window "$box" Escape 2>/dev/null
-box=$(wait_window "ERROR") || fail "no 'Program Will Now Close.' box"
-xdotool key --window "$box" Return 2>/dev/null
+answer "Start FullScreen?" Return || fail "no start question taking Yes"
+answer "OpenGL" Escape || fail "no 'mode not supported' question taking No"
+answer "ERROR" Return || fail "no 'Program Will Now Close.' box"
 wait_exit "$GAME_PID" || fail "the game did not close"
 GAME_PID=
 [ "$EXIT_CODE" = 0 ] || fail "exit value $EXIT_CODE after refusing windowed mode"
@@ -22,8 +19,7 @@ stop_x; XVFB_PID=
 
 start_x 640x480 || exit 1
 "$game" & GAME_PID=$!
-box=$(wait_window "Start FullScreen?") || fail "no start question"
-xdotool key --window "$box" Return 2>/dev/null
+answer "Start FullScreen?" Return || fail "no start question taking Yes"
 win=$(wait_window "Pelegeso Vesldurian") || fail "no full-screen window"
 xwininfo -root -tree | grep -qF '"OpenGL"' && fail "the mode was refused on a 640x480 display"
 size=$(client_size "$win")

@@ -31,7 +31,7 @@ stop_x() {
 # wait_window TITLE [SECONDS]: prints the id of the top-level window with that
 # title (message boxes included) once it exists.
 wait_window() {
-    local title=$1 limit=${2:-10} id
+    local title=$1 limit=${2:-30} id
     for _ in $(seq $((limit * 10))); do
         id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$title\"" | head -1 | awk '{print $1}')
         if [ -n "$id" ]; then
@@ -40,7 +40,25 @@ wait_window() {
         fi
         sleep 0.1
     done
-    echo "no window titled '$title' appeared" >&2
+    echo "no window titled '$title' appeared; windows now:" >&2
+    xwininfo -root -tree 2>/dev/null | grep '"' >&2
+    [ -n "${GAME_PID:-}" ] && ! kill -0 "$GAME_PID" 2>/dev/null && echo "(the game has exited)" >&2
+    return 1
+}
+
+# answer TITLE KEY [SECONDS]: waits for the box with that title and presses
+# KEY in it until it is gone (a key sent before the box takes input is lost).
+answer() {
+    local title=$1 key=$2 limit=${3:-30} id
+    id=$(wait_window "$title" "$limit") || return 1
+    for _ in $(seq $((limit * 2))); do
+        xdotool key --window "$id" "$key" 2>/dev/null
+        sleep 0.5
+        # Gone, or its id already reused by the next box (a new connection
+        # may get the same ids): either way this box has taken the key.
+        xwininfo -id "$id" 2>/dev/null | grep -qF "\"$title\"" || return 0
+    done
+    echo "the box '$title' did not take $key" >&2
     return 1
 }
 
@@ -57,7 +75,7 @@ wait_gone() {
 
 # wait_exit PID [SECONDS]: waits for the game to end; its exit value goes to EXIT_CODE.
 wait_exit() {
-    local pid=$1 limit=${2:-10}
+    local pid=$1 limit=${2:-30}
     for _ in $(seq $((limit * 10))); do
         if ! kill -0 "$pid" 2>/dev/null; then
             wait "$pid"
