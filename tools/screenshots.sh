@@ -20,11 +20,14 @@ shot docs/title.png
 
 xdotool key --window "$win" Return 2>/dev/null
 sleep 0.5
-hold w "${ROLL:-6}"
-hold d 0.6
+# Into the light props along the park path, then on towards the town.
+hold w 0.3
+hold d 0.5
+hold w 2.5
+hold a 1.0
+hold w 3
+hold a 0.5
 hold w 2
-hold a 1.2
-hold w 2
-hold e 1.5
+hold e 1.0
 shot docs/play.png
 "$build/tests/shell/xclose" "$win" 2>/dev/null || kill "$GAME_PID"
