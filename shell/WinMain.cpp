@@ -10,8 +10,6 @@
 constexpr uint8_t DIK_ESCAPE_KEY = 0x01;
 constexpr uint8_t DIK_RETURN_KEY = 0x1C;
 
-namespace {
-
 void StartPlay() {
     Hud->LastItem = -1;
     Main.TitleStep = 0;
@@ -20,8 +18,6 @@ void StartPlay() {
     PelegesoMgr->InitPelegeso();
     Main.GameState = GAME_STATE_PLAYING;
 }
-
-} // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, char*, int) {
     if (MessageBoxA(nullptr, "Would You Like To Run In Fullscreen Mode?", "Start FullScreen?",

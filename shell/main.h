@@ -70,5 +70,9 @@ extern CGamepad* Gamepad;
 extern float LightAmbient[4];
 extern float LightDiffuse[4];
 
+// What Enter does in the title: the HUD's last item cleared, the town's props
+// read, camera and ball reset, and play begun.
+void StartPlay();
+
 LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, char* lpCmdLine, int nCmdShow);

@@ -25,16 +25,6 @@ constexpr float MID_TOWN_DEPTH = 375.0f;
 // about what the ball holds half-way through.
 constexpr int CARRIED = 120;
 
-// What Enter does in the title: the town's props, camera and ball reset.
-void StartPlay() {
-    Hud->LastItem = -1;
-    Main.TitleStep = 0;
-    ObjectsMgr->InitObjects();
-    CameraMgr->InitCamera();
-    PelegesoMgr->InitPelegeso();
-    Main.GameState = GAME_STATE_PLAYING;
-}
-
 } // namespace
 
 void Title() {
