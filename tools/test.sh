@@ -25,3 +25,18 @@ fi
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 
 ctest --test-dir build --output-on-failure -j2 --timeout 300
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Leaks are reported for our code; the suppressions name third-party libraries only.
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELEGESO_SANITIZE=ON
+cmake --build build-asan -j"$(nproc)"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS="suppressions=$PWD/tests/lsan-suppressions.txt:print_suppressions=0" \
+    ctest --test-dir build-asan --output-on-failure -j2 --timeout 600
+
+# The readers of the Data folder and the number format under libFuzzer (clang),
+# each for a bounded time; tests/fuzz/README.md tells how to run them longer.
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_CXX_COMPILER=clang++ -DPELEGESO_FUZZ=ON -DPELEGESO_SANITIZE=ON -DPELEGESO_TOOLS=OFF
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_all
+bash tests/fuzz/run.sh build-fuzz "${PELEGESO_FUZZ_SECONDS:-30}"

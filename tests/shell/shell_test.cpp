@@ -7,6 +7,7 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -158,12 +159,19 @@ struct TeardownFailure {
 
 class TeardownFails : public ::testing::TestWithParam<TeardownFailure> {};
 
+// Given by the leak checker of a sanitizer build, absent otherwise.
+extern "C" void __lsan_ignore_object(const void* p) __attribute__((weak));
+
 TEST_P(TeardownFails, ReportsAndGoesOn) {
     const TeardownFailure& c = GetParam();
     kit::GameRun run;
     run.onFrame = [&](int) {
         seam::SetCallLogging(true);
         seam::FailNextCall(c.operation);
+        // A context whose deletion failed stays allocated for good, as it
+        // would on the platform the layer stands for.
+        if (__lsan_ignore_object && std::string(c.operation) == "wglDeleteContext")
+            __lsan_ignore_object(Main.RenderContext);
         return false;
     };
     EXPECT_EQ(run.Run(), 0);
