@@ -8,7 +8,8 @@ want=(build-essential cmake pkg-config
       libfreetype-dev libfontconfig-dev fonts-urw-base35 fonts-dejavu-core
       libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri)
 if [ "${1:-play}" = test ]; then
-    want+=(xvfb xdotool x11-utils x11-apps libx11-dev googletest libgtest-dev lame)
+    want+=(xvfb xdotool x11-utils x11-apps libx11-dev googletest libgtest-dev lame
+           clang libclang-rt-14-dev dpkg-dev desktop-file-utils valgrind)
 fi
 
 missing=()

@@ -40,3 +40,8 @@ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=cl
     -DCMAKE_CXX_COMPILER=clang++ -DPELEGESO_FUZZ=ON -DPELEGESO_SANITIZE=ON -DPELEGESO_TOOLS=OFF
 cmake --build build-fuzz -j"$(nproc)" --target fuzz_all
 bash tests/fuzz/run.sh build-fuzz "${PELEGESO_FUZZ_SECONDS:-30}"
+
+# In CI, as root: the Debian package installed on this machine and started once.
+if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
+    bash packaging/ci-check.sh build
+fi
