@@ -5,6 +5,7 @@
 #include "tests/input/own_display.h"
 
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -37,8 +38,10 @@ void PlayKeys(int frame) {
 FaultRun RunTitleAndPlay(int title, int play, const std::function<bool(int)>& during) {
     FaultRun result;
     OwnDisplay display;
-    if (!display.Error().empty())
+    if (!display.Error().empty()) {
+        ADD_FAILURE() << display.Error();
         return result;
+    }
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     kit::FakeClock clock;
     kit::GameRun run;
