@@ -2,7 +2,6 @@
 // random bytes, one at a time: the game starts, runs its title and plays, and
 // the damage shows only as its defined outcome.
 #include "audio/CMusic.h"
-#include "ground/CTextureMgr.h"
 #include "props/objects.h"
 #include "shell/main.h"
 #include "tests/faults/data_copy.h"
@@ -13,6 +12,7 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -43,6 +43,13 @@ struct Case {
     Damage damage;
 };
 
+std::vector<Case> EachDamage(const char* file) {
+    std::vector<Case> cases;
+    for (Damage damage : kDamages)
+        cases.push_back({file, damage});
+    return cases;
+}
+
 void PrintTo(const Case& c, std::ostream* out) {
     *out << c.file << " " << DamageName(c.damage);
 }
@@ -59,8 +66,8 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
 class DamagedFile : public testing::TestWithParam<Case> {
   protected:
     // Damages the file, runs the game and checks what every case shares: a
-    // clean run through the title into play, with no box but the start
-    // question unless the prop file is missing.
+    // clean run through the title into play, and no box but the start
+    // question before play.
     FaultRun RunDamaged(const std::function<bool(int)>& during = nullptr) {
         data_.Apply(GetParam().file, GetParam().damage);
         const FaultRun run = RunTitleAndPlay(10, 60, during);
@@ -162,21 +169,11 @@ TEST_P(DamagedMusicFile, LeavesTheGameSilentOrPlaysWhatCanBeDecoded) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, DamagedTileFile,
-                         testing::Values(Case{kTileFile, kDamages[0]}, Case{kTileFile, kDamages[1]},
-                                         Case{kTileFile, kDamages[2]},
-                                         Case{kTileFile, kDamages[3]}),
+INSTANTIATE_TEST_SUITE_P(Faults, DamagedTileFile, testing::ValuesIn(EachDamage(kTileFile)),
                          CaseName);
-INSTANTIATE_TEST_SUITE_P(Faults, DamagedPropFile,
-                         testing::Values(Case{kPropFile, kDamages[0]}, Case{kPropFile, kDamages[1]},
-                                         Case{kPropFile, kDamages[2]},
-                                         Case{kPropFile, kDamages[3]}),
+INSTANTIATE_TEST_SUITE_P(Faults, DamagedPropFile, testing::ValuesIn(EachDamage(kPropFile)),
                          CaseName);
-INSTANTIATE_TEST_SUITE_P(Faults, DamagedMusicFile,
-                         testing::Values(Case{kMusicFile, kDamages[0]},
-                                         Case{kMusicFile, kDamages[1]},
-                                         Case{kMusicFile, kDamages[2]},
-                                         Case{kMusicFile, kDamages[3]}),
+INSTANTIATE_TEST_SUITE_P(Faults, DamagedMusicFile, testing::ValuesIn(EachDamage(kMusicFile)),
                          CaseName);
 
 } // namespace
