@@ -8,17 +8,20 @@ bash tools/deps.sh test
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 
-# A private X server for the tests, unless one is given.
+# A private X server for the tests, unless one is given. -noreset: a server
+# that resets whenever its last client leaves refuses the next one for a
+# moment, and tests connect and leave all the time.
 if [ -z "${PELEGESO_TEST_DISPLAY:-}" ]; then
-    display=:$((90 + RANDOM % 100))
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    displayfile=$(mktemp)
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
     xvfb_pid=$!
-    trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
-    for _ in $(seq 50); do
-        xdpyinfo -display "$display" >/dev/null 2>&1 && break
+    trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -f "$displayfile"' EXIT
+    for _ in $(seq 100); do
+        [ -s "$displayfile" ] && break
         sleep 0.1
     done
-    export DISPLAY=$display
+    [ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=:$(head -n1 "$displayfile")
 else
     export DISPLAY=$PELEGESO_TEST_DISPLAY
 fi

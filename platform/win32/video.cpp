@@ -3,13 +3,34 @@
 
 #include <cstdio>
 #include <map>
+#include <string>
 
 namespace win32 {
+
+namespace {
+
+// Every video driver that shows a window to the player. SDL's offscreen and
+// dummy drivers would run the game where nobody can see or stop it, so they
+// are used only when SDL_VIDEODRIVER asks for them by name.
+std::string VisibleDrivers() {
+    std::string list;
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const std::string name = SDL_GetVideoDriver(i);
+        if (name == "offscreen" || name == "dummy")
+            continue;
+        list += (list.empty() ? "" : ",") + name;
+    }
+    return list;
+}
+
+} // namespace
 
 bool EnsureVideo() {
     static int state = 0; // 0 untried, 1 up, -1 failed
     if (state == 0) {
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+        // A default: the environment's SDL_VIDEODRIVER still wins.
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, VisibleDrivers().c_str(), SDL_HINT_DEFAULT);
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
             state = 1;
         } else {
@@ -32,7 +53,9 @@ struct Button {
 };
 
 // The button the box answers with when it cannot be shown: the one Escape picks.
-int EscapeAnswer(UINT type) { return (type & 0xF) == MB_YESNO ? IDNO : IDOK; }
+int EscapeAnswer(UINT type) {
+    return (type & 0xF) == MB_YESNO ? IDNO : IDOK;
+}
 
 } // namespace
 

@@ -5,7 +5,7 @@
 start_x() {
     local size=$1 fdfile n
     fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
         n=$(head -1 "$fdfile" 2>/dev/null)

@@ -10,7 +10,7 @@ display=${BENCH_DISPLAY:-59}
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELEGESO_TESTS=OFF >/dev/null
 cmake --build "$build" -j2 --target pelegeso_bench >/dev/null
 
-Xvfb ":$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$display" -noreset -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true' EXIT
 for _ in $(seq 100); do

@@ -22,7 +22,7 @@ command -v valgrind >/dev/null || { echo "valgrind is needed (apt-get install va
 out=$build/soak
 mkdir -p "$out"
 rm -f "$out/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 for _ in $(seq 100); do
