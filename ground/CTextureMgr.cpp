@@ -75,6 +75,14 @@ const SlotFile kSlotFiles[] = {
 
 } // namespace
 
+void CTextureMgr::DecodeTexturesAhead() {
+    const char* paths[sizeof kSlotFiles / sizeof kSlotFiles[0]];
+    int count = 0;
+    for (const SlotFile& entry : kSlotFiles)
+        paths[count++] = entry.path;
+    pngDecodeAhead(paths, count);
+}
+
 void CTextureMgr::InitTextures() {
     for (const SlotFile& entry : kSlotFiles)
         Textures[entry.slot] =

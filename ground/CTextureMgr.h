@@ -12,6 +12,8 @@ class CTextureMgr {
     // Only clears the slots; InitTextures loads them once the GL context exists.
     CTextureMgr() : Info{}, Textures{} {}
 
+    // Starts decoding every image ahead of InitTextures; needs no GL context.
+    static void DecodeTexturesAhead();
     void InitTextures();
     // The texture name in a slot; 0 (no texture) for slots outside 0..59.
     unsigned int GetTexture(int TextureID) const;

@@ -2,6 +2,7 @@
 
 #include "ball/CPelegesoMgr.h"
 #include "camera/CCameraMgr.h"
+#include "ground/CTextureMgr.h"
 #include "hud/CHud.h"
 #include "input/CGamepad.h"
 #include "input/CInputSystem.h"
@@ -23,6 +24,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, char*, int) {
     if (MessageBoxA(nullptr, "Would You Like To Run In Fullscreen Mode?", "Start FullScreen?",
                     MB_YESNO | MB_ICONQUESTION) == IDNO)
         Main.Fullscreen = 0;
+    // The images decode while the window and its rendering context are made.
+    CTextureMgr::DecodeTexturesAhead();
     if (!Main.CreateGLWindow("Pelegeso Vesldurian", Main.WindowWidth, Main.WindowHeight, 16,
                              Main.Fullscreen))
         return 0;

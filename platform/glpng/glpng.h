@@ -26,3 +26,10 @@ struct pngInfo {
 // call fail with seam::FailNextCall("pngBind").
 unsigned int pngBind(const char* filename, int mipmap, int trans, pngInfo* info, int wrapst,
                      int minfilter, int magfilter);
+
+// Starts decoding these files on a background thread, so that the pngBind
+// calls that later load them, in any order, mostly only upload. What they
+// load is the same as without it: a file changed since it was read is read
+// again. A new list replaces the untaken rest of an earlier one. Needs no GL
+// context.
+void pngDecodeAhead(const char* const* filenames, int count);

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -364,6 +365,60 @@ TEST_F(PngBindTest, BrokenFilesLoadAsZeroAndLeaveNoObject) {
     EXPECT_EQ(Bind(dir), 0u) << "a folder";
     ExpectNoTextureObjects();
     EXPECT_NE(Bind(Path("good.png")), 0u) << "the unbroken file loads";
+}
+
+// Decoding ahead changes nothing that a load returns: the same texels and
+// record for every kind of file, a file queued twice loads twice, a broken or
+// missing one still loads as 0, and a file rewritten after it was queued loads
+// as it is now.
+TEST_F(PngBindTest, DecodingAheadLoadsWhatAPlainLoadDoes) {
+    const std::string rgba16 = Write("rgba16.png", Pattern(RGBA, 16));
+    const std::string palette = Write("palette.png", Pattern(P, 4, Ramp(16), {0, 90, 180}));
+    const std::string grey = Write("grey.png", Pattern(G, 1));
+    const std::string broken = Path("broken.png");
+    WriteBytes(broken, {'n', 'o', 't', ' ', 'a', ' ', 'p', 'n', 'g'});
+    const std::string missing = Path("missing.png");
+    const std::string rewritten = Write("rewritten.png", SolidRgb(4, 4, 10, 20, 30));
+
+    struct Plain {
+        Loaded loaded;
+        pngInfo info;
+    };
+    std::vector<Plain> plain;
+    for (const std::string& path : {rgba16, palette, grey}) {
+        Plain p{};
+        p.loaded = Readback(Bind(path, &p.info));
+        ASSERT_NE(p.loaded.texture, 0u) << path;
+        plain.push_back(p);
+    }
+
+    const char* queue[] = {rgba16.c_str(), palette.c_str(), broken.c_str(),   missing.c_str(),
+                           grey.c_str(),   grey.c_str(),    rewritten.c_str()};
+    pngDecodeAhead(queue, 7);
+    // Time for the background thread to read everything, the old contents included.
+    usleep(200 * 1000);
+    Write("rewritten.png", SolidRgb(4, 4, 200, 100, 50));
+
+    const std::string loadOrder[] = {grey, palette, rgba16, grey};
+    const size_t plainIndex[] = {2, 1, 0, 2};
+    for (size_t i = 0; i < 4; ++i) {
+        pngInfo info{};
+        const Loaded ahead = Readback(Bind(loadOrder[i], &info));
+        ASSERT_NE(ahead.texture, 0u) << loadOrder[i];
+        const Plain& p = plain[plainIndex[i]];
+        EXPECT_NE(ahead.texture, p.loaded.texture) << "a new object each call";
+        EXPECT_EQ(ahead.texels, p.loaded.texels) << loadOrder[i];
+        EXPECT_EQ(ahead.width, p.loaded.width);
+        EXPECT_EQ(info.Width, p.info.Width);
+        EXPECT_EQ(info.Height, p.info.Height);
+        EXPECT_EQ(info.Depth, p.info.Depth);
+        EXPECT_EQ(info.Alpha, p.info.Alpha);
+    }
+    EXPECT_EQ(Bind(broken), 0u);
+    EXPECT_EQ(Bind(missing), 0u);
+    const Loaded now = Readback(Bind(rewritten));
+    ASSERT_NE(now.texture, 0u);
+    EXPECT_EQ(now.texels.front(), Rgb(200, 100, 50));
 }
 
 } // namespace
