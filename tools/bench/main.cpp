@@ -59,22 +59,23 @@ void PrintTable(const std::vector<bench::SceneResult>& results) {
                 "loop\n");
     std::printf("%-16s | %-23s | %-23s | %s\n", "scene", "literal  med   p99   fps",
                 "fast     med   p99   fps", "literal/fast (median, p99)");
-    bool held = true;
     for (const bench::SceneResult& r : results) {
         const bench::Summary& lit = r.work[bench::LITERAL];
         const bench::Summary& fast = r.work[bench::FAST];
         std::printf("%-16s | %14.2f %5.2f %5.1f | %14.2f %5.2f %5.1f | %5.2fx %5.2fx\n", r.name,
                     lit.median, lit.p99, r.fps[bench::LITERAL], fast.median, fast.p99,
                     r.fps[bench::FAST], lit.median / fast.median, lit.p99 / fast.p99);
-        held = held && fast.p99 <= P99_TARGET_MS;
     }
     std::printf("\nof which drawing (Render to the swap, rasterising included), median / p99\n");
     for (const bench::SceneResult& r : results)
         std::printf("%-16s | literal %6.2f %6.2f | fast %6.2f %6.2f\n", r.name,
                     r.drawing[bench::LITERAL].median, r.drawing[bench::LITERAL].p99,
                     r.drawing[bench::FAST].median, r.drawing[bench::FAST].p99);
-    std::printf("fast path: 99th percentile of frame work at most %.0f ms in every scene: %s\n",
-                P99_TARGET_MS, held ? "yes" : "NO");
+    std::printf("\nfast path, 99th percentile of frame work at most %.0f ms:\n", P99_TARGET_MS);
+    for (const bench::SceneResult& r : results)
+        std::printf("%-16s | %s (%.2f ms)\n", r.name,
+                    r.work[bench::FAST].p99 <= P99_TARGET_MS ? "yes" : "NO",
+                    r.work[bench::FAST].p99);
 }
 
 } // namespace
